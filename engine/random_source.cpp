@@ -1,0 +1,66 @@
+#include "engine/random_source.h"
+
+#include <cerrno>
+#include <ctime>
+
+uint32_t RandomSeed = 0;
+
+namespace {
+
+class SystemClock final : public Clock {
+public:
+    bool QueryCounter(uint64_t& ticks) override
+    {
+        timespec now{};
+        if (clock_gettime(CLOCK_MONOTONIC, &now) != 0)
+            return false;
+        ticks = static_cast<uint64_t>(now.tv_sec) * 1000000000u + static_cast<uint64_t>(now.tv_nsec);
+        return true;
+    }
+
+    uint32_t TickCount() override
+    {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+        return static_cast<uint32_t>(static_cast<uint64_t>(now.tv_sec) * 1000u
+                                     + static_cast<uint64_t>(now.tv_nsec) / 1000000u);
+    }
+
+    void Sleep(uint32_t milliseconds) override
+    {
+        timespec wait{static_cast<time_t>(milliseconds / 1000u),
+                      static_cast<long>(milliseconds % 1000u) * 1000000L};
+        while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+        }
+    }
+};
+
+SystemClock systemClock;
+Clock* currentClock = &systemClock;
+
+}  // namespace
+
+void SetClock(Clock* clock)
+{
+    currentClock = clock ? clock : &systemClock;
+}
+
+void Reseed()
+{
+    uint64_t ticks = 0;
+    if (currentClock->QueryCounter(ticks))
+        RandomSeed = static_cast<uint32_t>(ticks);
+    else
+        RandomSeed = currentClock->TickCount();
+}
+
+uint32_t RandomBelow(uint32_t n)
+{
+    RandomSeed = RandomSeed * 134775813u + 1u;
+    return static_cast<uint32_t>((static_cast<uint64_t>(n) * RandomSeed) >> 32);
+}
+
+void Sleep(uint32_t milliseconds)
+{
+    currentClock->Sleep(milliseconds);
+}

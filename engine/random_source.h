@@ -1,0 +1,47 @@
+#pragma once
+// The one random source of the rules.
+//
+// Every draw is a Reseed() followed at once by exactly one RandomBelow(); the
+// generator is never stepped twice from one seed. Some draws first wait one
+// millisecond through Sleep(1) so that the counter has moved on.
+//
+// The clock behind Reseed() and Sleep() is replaceable: tests install a
+// scripted clock with SetClock() so that every seed is known and every wait
+// is free. Only the user-interface thread touches this state; there is no
+// locking.
+
+#include <cstdint>
+
+// The generator's state, process-wide.
+extern uint32_t RandomSeed;
+
+// The clock seam.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Reads the high-resolution counter. Returns false when the platform has
+    // none; `ticks` is then left unspecified.
+    virtual bool QueryCounter(uint64_t& ticks) = 0;
+    // Milliseconds since some fixed start (only the low 32 bits matter).
+    virtual uint32_t TickCount() = 0;
+    // Waits the given number of milliseconds.
+    virtual void Sleep(uint32_t milliseconds) = 0;
+};
+
+// Installs `clock` for all later draws and waits; nullptr restores the system
+// clock (CLOCK_MONOTONIC in nanoseconds, falling back to a millisecond tick
+// count, and a real sleep). The caller keeps ownership and must keep the clock
+// alive while it is installed.
+void SetClock(Clock* clock);
+
+// RandomSeed := low 32 bits of the counter, or the tick count when the counter
+// is unavailable.
+void Reseed();
+
+// Steps the generator: RandomSeed := RandomSeed * 134775813 + 1 (mod 2^32),
+// then returns (n * RandomSeed) div 2^32 with the product in 64 bits.
+// Yields 0 .. n-1, and 0 when n is 0.
+uint32_t RandomBelow(uint32_t n);
+
+// The rules' wait: forwards to the installed clock.
+void Sleep(uint32_t milliseconds);
