@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -65,7 +66,8 @@ private:
     }
 
     QTimer timer_;
-    QWidget* last_ = nullptr;
+    // A guarded pointer: a later window may reuse a closed one's address.
+    QPointer<QWidget> last_;
     std::deque<Handler> handlers_;
     std::vector<SeenMessageBox> boxes_;
 };
