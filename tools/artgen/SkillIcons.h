@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Mapping.h"
+
+#include <QImage>
+
+class IconSet;
+
+// The skill icon strip: 88 skill icons of 40 x 40 in vocabulary order and
+// the certification frame as picture 88, side by side in one row.
+class SkillIcons
+{
+public:
+    static constexpr int Size = 40;
+    static constexpr int Count = 88;
+
+    explicit SkillIcons(IconSet &icons) : m_icons(icons) {}
+
+    QImage strip(const QList<ArtEntry> &skills);
+    QImage icon(const ArtEntry &skill);
+    // Black ground with a red and gold border; only the 3-pixel edge strips
+    // are ever copied onto a certified skill, so the border lives there.
+    static QImage frame();
+
+private:
+    IconSet &m_icons;
+};

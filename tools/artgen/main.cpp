@@ -1,0 +1,142 @@
+// artgen: renders every picture of data/art from the game-icons.net set.
+//
+//   artgen --icons .../@iconify-json/game-icons/icons.json [--out DIR]
+//          [--contact-sheet DIR] [--preview DIR icon...]
+//
+// Without --out the pictures go to the source tree's data/art.
+
+#include "Backdrop.h"
+#include "BeastPictures.h"
+#include "ContactSheet.h"
+#include "Credits.h"
+#include "Emblems.h"
+#include "IconSet.h"
+#include "Mapping.h"
+#include "Paint.h"
+#include "SkillIcons.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "artgen: %s\n", qPrintable(message));
+    return 1;
+}
+
+bool save(const QImage &image, const QString &path, const char *format, int quality = -1)
+{
+    if (image.save(path, format, quality))
+        return true;
+    std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// A sheet of raw icons at 96 px with their names, for choosing motifs.
+bool preview(IconSet &icons, const QStringList &names, const QString &dir)
+{
+    const int cols = 8, cell = 120;
+    QImage out(cols * cell, (names.size() + cols - 1) / cols * cell, QImage::Format_RGB32);
+    out.fill(QColor("#f6ecd2"));
+    QPainter p(&out);
+    QFont f;
+    f.setPixelSize(11);
+    p.setFont(f);
+    for (int i = 0; i < names.size(); ++i) {
+        QString why;
+        const int x = (i % cols) * cell, y = (i / cols) * cell;
+        p.setPen(Qt::black);
+        if (!icons.usable(names[i], &why)) {
+            p.drawText(QRect(x, y, cell, cell), Qt::AlignCenter | Qt::TextWordWrap, why);
+            continue;
+        }
+        p.drawImage(x + 12, y + 2, Paint::tinted(icons.mask(names[i], 96), QColor("#202830")));
+        p.drawText(QRect(x, y + 98, cell, 20), Qt::AlignCenter, names[i]);
+    }
+    p.end();
+    QDir().mkpath(dir);
+    return save(out, dir + QStringLiteral("/preview.png"), "PNG");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Renders the simulator's artwork."));
+    parser.addHelpOption();
+    const QString source = QStringLiteral(ARTGEN_SOURCE_DIR);
+    QCommandLineOption iconsOpt(QStringLiteral("icons"), QStringLiteral("The iconify icons.json of game-icons."),
+                                QStringLiteral("file"));
+    QCommandLineOption authorsOpt(QStringLiteral("authors"), QStringLiteral("Icon -> author list."),
+                                  QStringLiteral("file"), source + QStringLiteral("/game-icons-authors.tsv"));
+    QCommandLineOption mappingOpt(QStringLiteral("mapping"), QStringLiteral("Picture -> icons and colours."),
+                                  QStringLiteral("file"), source + QStringLiteral("/mapping.tsv"));
+    QCommandLineOption outOpt(QStringLiteral("out"), QStringLiteral("Where the pictures go."),
+                              QStringLiteral("dir"), source + QStringLiteral("/../../data/art"));
+    QCommandLineOption sheetOpt(QStringLiteral("contact-sheet"),
+                                QStringLiteral("Also write contact sheets of the finished pictures here."),
+                                QStringLiteral("dir"));
+    QCommandLineOption previewOpt(QStringLiteral("preview"),
+                                  QStringLiteral("Only draw the icons named as arguments into dir/preview.png."),
+                                  QStringLiteral("dir"));
+    parser.addOptions({iconsOpt, authorsOpt, mappingOpt, outOpt, sheetOpt, previewOpt});
+    parser.process(app);
+    if (!parser.isSet(iconsOpt))
+        return fail(QStringLiteral("--icons is required (see tools/artgen/README.md)"));
+
+    QString error;
+    IconSet icons;
+    if (!icons.load(parser.value(iconsOpt), parser.value(authorsOpt), &error))
+        return fail(error);
+    if (parser.isSet(previewOpt))
+        return preview(icons, parser.positionalArguments(), parser.value(previewOpt)) ? 0 : 1;
+
+    Mapping mapping;
+    if (!mapping.load(parser.value(mappingOpt), &error))
+        return fail(error);
+    const QList<ArtEntry> skills = mapping.entries(QStringLiteral("skill"), SkillIcons::Count, &error);
+    if (skills.isEmpty())
+        return fail(error);
+    const QList<ArtEntry> beasts = mapping.entries(QStringLiteral("beast"), 24, &error);
+    if (beasts.isEmpty())
+        return fail(error);
+
+    const QString out = QDir::cleanPath(parser.value(outOpt));
+    QDir().mkpath(out);
+    SkillIcons skillIcons(icons);
+    bool ok = save(skillIcons.strip(skills), out + QStringLiteral("/skills.png"), "PNG");
+    BeastPictures pictures(icons);
+    for (const ArtEntry &b : beasts)
+        ok = save(pictures.picture(b), out + QStringLiteral("/beast_%1.jpg").arg(b.index, 2, 10, QChar(u'0')),
+                  "JPEG", 92)
+             && ok;
+    Backdrop backdrop(icons);
+    ok = save(backdrop.picture(), out + QStringLiteral("/backdrop.jpg"), "JPEG", 94) && ok;
+    Emblems emblems(icons);
+    ok = save(emblems.about(), out + QStringLiteral("/about.png"), "PNG") && ok;
+    ok = save(emblems.emblem(256), out + QStringLiteral("/app_icon.png"), "PNG") && ok;
+    const QMap<QString, QImage> buttons = Emblems::buttons();
+    for (auto it = buttons.begin(); it != buttons.end(); ++it)
+        ok = save(it.value(), out + QStringLiteral("/%1.png").arg(it.key()), "PNG") && ok;
+
+    QFile credits(out + QStringLiteral("/CREDITS.md"));
+    if (!credits.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return fail(QStringLiteral("cannot write %1").arg(credits.fileName()));
+    credits.write(Credits::text(icons.used()).toUtf8());
+    credits.close();
+
+    if (ok && parser.isSet(sheetOpt) && !ContactSheet::write(out, parser.value(sheetOpt), skills, beasts, &error))
+        return fail(error);
+    return ok ? 0 : 1;
+}
