@@ -55,8 +55,9 @@ public:
     // RollSkills, RollPoints(Level) and ComputeAttributes(Level).
     // Returns false, with the record exactly as it was, when no catalogue line
     // has that name or when the line breaks the catalogue format (fewer than
-    // eleven fields, an aptitude that is not a 32-bit decimal integer, a growth
-    // choice that is not a plain decimal, an empty growth list).
+    // eleven fields, an aptitude that is not a non-negative 32-bit decimal
+    // integer, a growth choice that is not a plain decimal, an empty growth
+    // list). Nothing is drawn then.
     bool LoadBeast(const std::string& name);
 
     // Scans every catalogue line; where the text before the first ";" equals
@@ -92,17 +93,18 @@ public:
     void RollPoints(int32_t level);
     // Sets Hp, Mp, Damage, Defense, Speed and Spirit from Aptitudes, Growth
     // and the attribute points for level L; touches nothing else. Real
-    // arithmetic in long double, rounding half to even.
+    // arithmetic in long double, rounding half to even; integer products wrap
+    // at 32 bits and results beyond the int32 range saturate (NaN gives 0).
     void ComputeAttributes(int32_t L);
 
     // --- Book hitting and certification ---------------------------------
 
-    // Refuses (no change, no draw) a book already in Skills or equal to
-    // CertifiedSkill. Otherwise, with n skills, inserts it with chance
+    // Refuses (no change, no draw) an empty name and a book already in Skills
+    // or equal to CertifiedSkill. Otherwise, with n skills, inserts it with chance
     // 1 / (n + 1)^2 and overwrites a random skill otherwise.
     void HitBook(const std::string& book);
-    // After a 1 ms wait, Skills[RandomBelow(n)] := book. Skills must not be
-    // empty.
+    // After a 1 ms wait, Skills[RandomBelow(n)] := book. With Skills empty it
+    // does nothing (no wait, no draw).
     void OverwriteSkill(const std::string& book);
     // After a 1 ms wait, inserts the book at position RandomBelow(n + 1); the
     // end counts as a position.
