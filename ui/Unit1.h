@@ -1,0 +1,53 @@
+#pragma once
+// The main window: the beast panel above the beast picker, the book lists
+// with their preview, and the button row.
+
+#include <QWidget>
+
+#include <string>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+
+// The book last chosen in the lists; empty until the first choice.
+extern std::string SelectedBook;
+// The chooser's pick, empty except between the pick and its use.
+extern std::string CertifyChoice;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    void SpeedButton1Click(QPushButton* sender);
+    void RadioGroup1Click(const QString& chosen);
+    void BitBtn26Click();  // 打书
+    void BitBtn25Click();  // 认证
+    void BitBtn27Click();  // 召唤兽修正
+    void BitBtn28Click();  // 完全DIY
+    void BitBtn1Click();   // 关于软件
+
+    QWidget* Panel5 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QGroupBox* RadioGroup2 = nullptr;
+    QGroupBox* RadioGroup3 = nullptr;
+    QLabel* Image1 = nullptr;       // preview icon cell
+    QScrollArea* ScrollBox1 = nullptr;
+    QLabel* Label1 = nullptr;       // preview description
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    QGroupBox* MakeBookList(int index, int columns);
+    void MakeButton(const char* name, const char* caption, int left, int width, void (TForm1::*handler)());
+};
+
+extern TForm1* Form1;
