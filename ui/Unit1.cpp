@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -145,6 +146,8 @@ void TForm1::FormShow()
 {
     if (!Form2 || Form2->parentWidget() == Panel5)
         return;
+    if (QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
     Form2->setParent(Panel5, Qt::Widget);
     Form2->move(10, 10);
     Form2->show();
