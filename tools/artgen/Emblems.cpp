@@ -7,6 +7,10 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <QHash>
+
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 QImage Emblems::emblem(int size)
@@ -25,11 +29,11 @@ QImage Emblems::emblem(int size)
     p.setBrush(g);
     p.drawRoundedRect(tile, 44, 44);
 
-    const QImage book = m_icons.mask(QStringLiteral("open-book"), 196);
-    Paint::drawGlyph(p, QPointF(30, 44), book, Paint::vertical(QColor("#fffaf0"), QColor("#e8d0a0"), 0, 196),
+    const QImage book = m_icons.mask(QStringLiteral("open-book"), 204);
+    Paint::drawGlyph(p, QPointF(26, 52), book, Paint::vertical(QColor("#fffaf0"), QColor("#e8d0a0"), 0, 196),
                      QColor("#1a0e04"), 6, QColor(0, 0, 0, 120), QPointF(4, 6), 6);
-    const QImage paw = m_icons.mask(QStringLiteral("paw"), 116);
-    Paint::drawGlyph(p, QPointF(70, 22), paw, Paint::vertical(QColor("#ff7040"), QColor("#b01808"), 0, 116),
+    const QImage paw = m_icons.mask(QStringLiteral("paw-print"), 112);
+    Paint::drawGlyph(p, QPointF(72, 18), paw, Paint::vertical(QColor("#ff7040"), QColor("#b01808"), 0, 116),
                      QColor("#3a0800"), 6, QColor(0, 0, 0, 140), QPointF(3, 5), 5);
     p.end();
     return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -37,8 +41,56 @@ QImage Emblems::emblem(int size)
 
 QImage Emblems::about()
 {
-    return emblem(48).convertToFormat(QImage::Format_ARGB32).convertToFormat(
-        QImage::Format_Indexed8, Qt::ThresholdAlphaDither | Qt::PreferDither);
+    // Qt's own conversion dithers against a fixed colour cube, which speckles
+    // a 48-pixel picture; a palette of the picture's own commonest colours
+    // keeps it clean.
+    const QImage src = emblem(48).convertToFormat(QImage::Format_ARGB32);
+    QHash<QRgb, QList<QRgb>> buckets;
+    auto key = [](QRgb c) {
+        if (qAlpha(c) < 128)
+            return QRgb(0);
+        return qRgba(qRed(c) & 0xf8, qGreen(c) & 0xf8, qBlue(c) & 0xf8, 255);
+    };
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x)
+            buckets[key(src.pixel(x, y))].append(src.pixel(x, y));
+    QList<QRgb> keys = buckets.keys();
+    std::sort(keys.begin(), keys.end(),
+              [&](QRgb a, QRgb b) { return buckets[a].size() > buckets[b].size() || (buckets[a].size() == buckets[b].size() && a < b); });
+    QList<QRgb> palette{qRgba(0, 0, 0, 0)};
+    for (QRgb k : keys) {
+        if (k == 0 || palette.size() == 256)
+            continue;
+        int r = 0, g = 0, b = 0;
+        for (QRgb c : buckets[k]) {
+            r += qRed(c);
+            g += qGreen(c);
+            b += qBlue(c);
+        }
+        const int n = int(buckets[k].size());
+        palette.append(qRgb(r / n, g / n, b / n));
+    }
+    QImage out(src.size(), QImage::Format_Indexed8);
+    out.setColorTable(palette);
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x) {
+            const QRgb c = src.pixel(x, y);
+            int best = 0;
+            if (qAlpha(c) >= 128) {
+                int bestDistance = INT_MAX;
+                for (int i = 1; i < palette.size(); ++i) {
+                    const int dr = qRed(c) - qRed(palette[i]), dg = qGreen(c) - qGreen(palette[i]),
+                              db = qBlue(c) - qBlue(palette[i]);
+                    const int d = dr * dr + dg * dg + db * db;
+                    if (d < bestDistance) {
+                        bestDistance = d;
+                        best = i;
+                    }
+                }
+            }
+            out.setPixel(x, y, uint(best));
+        }
+    return out;
 }
 
 namespace {

@@ -88,6 +88,19 @@ void drawCorner(QPainter &p, const QString &text, const QColor &badge)
     p.drawText(box, Qt::AlignCenter, text);
 }
 
+// A red ring with a slash: the motif is denied.
+void drawForbid(QPainter &p)
+{
+    const QRectF ring(7, 7, 26, 26);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0, 170), 5));
+    p.drawEllipse(ring);
+    p.drawLine(QPointF(11, 11), QPointF(29, 29));
+    p.setPen(QPen(QColor("#ff3a2a"), 3));
+    p.drawEllipse(ring);
+    p.drawLine(QPointF(11, 11), QPointF(29, 29));
+}
+
 } // namespace
 
 QImage SkillIcons::icon(const ArtEntry &skill)
@@ -113,6 +126,8 @@ QImage SkillIcons::icon(const ArtEntry &skill)
         const QColor c = skill.colours.value(3, QColor("#ffe070"));
         Paint::drawGlyph(p, QPointF(3, 3), small, c, QColor(0, 0, 0, 220), 1.0);
     }
+    if (skill.scene.split(u' ', Qt::SkipEmptyParts).contains(QStringLiteral("forbid")))
+        drawForbid(p);
     if (!skill.corner.isEmpty())
         drawCorner(p, skill.corner, skill.colours.value(2, QColor("#c03020")));
     return out;
