@@ -1,6 +1,6 @@
 #pragma once
 // The About dialog: title, version, a note about the program and three
-// contact lines. No logic.
+// contact lines. No buttons and no logic; closed with the close box or Esc.
 
 #include <QDialog>
 
@@ -12,16 +12,16 @@ class TAboutForm : public QDialog {
 public:
     explicit TAboutForm(QWidget* parent = nullptr);
 
-    QFrame* Bevel1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
+    QFrame* Bevel1;
+    QLabel* Image1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,10 +1,293 @@
 #include "petdiy.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
+
+#include "KeyFilter.h"
+#include "MessageBoxes.h"
+#include "Unit2.h"
+#include "data/builtin_data.h"
+#include "engine/pet.h"
+#include "ui/model/DiyCommit.h"
+#include "ui/model/SkillListEditor.h"
+
 TDIYForm* DIYForm = nullptr;
 
+namespace {
+
+QString Text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+template <typename W>
+W* Named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int x, int y)
+{
+    auto* label = Named(new QLabel(caption, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, int y, int maxLength, const QString& admitted)
+{
+    auto* edit = Named(new QLineEdit(parent), name);
+    edit->setGeometry(80, y, 81, 21);
+    edit->setMaxLength(maxLength);
+    new KeyFilter(edit, admitted);
+    return edit;
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const char* icon, const QString& tip, int y)
+{
+    auto* button = Named(new QToolButton(parent), name);
+    button->setGeometry(134, y, 23, 22);
+    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIconSize(QSize(16, 16));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+QPushButton* MakeBitBtn(QWidget* parent, const char* name, const QString& caption, const char* icon, int x)
+{
+    auto* button = Named(new QPushButton(QIcon(QString::fromLatin1(icon)), caption, parent), name);
+    button->setGeometry(x, 320, 57, 23);
+    button->setIconSize(QSize(16, 16));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
 TDIYForm::TDIYForm(QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("DIYForm"));
     setWindowTitle(QStringLiteral("完全DIY"));
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
+    font.setPixelSize(13);
+    setFont(font);
+    setFixedSize(473, 352);
+    move(239, 167);
+
+    const QString digits = KeyFilter::Digits();
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("攻击资质："), 16, 20);
+    Edit1 = MakeEdit(this, "Edit1", 16, 4, digits);
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("防御资质："), 16, 52);
+    Edit2 = MakeEdit(this, "Edit2", 48, 4, digits);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("体力资质："), 16, 84);
+    Edit3 = MakeEdit(this, "Edit3", 80, 4, digits);
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("法力资质："), 16, 116);
+    Edit4 = MakeEdit(this, "Edit4", 112, 4, digits);
+    Label5 = MakeLabel(this, "Label5", QStringLiteral("速度资质："), 16, 148);
+    Edit5 = MakeEdit(this, "Edit5", 144, 4, digits);
+    Label6 = MakeLabel(this, "Label6", QStringLiteral("躲闪资质："), 16, 180);
+    Edit6 = MakeEdit(this, "Edit6", 176, 4, digits);
+    Label7 = MakeLabel(this, "Label7", QStringLiteral("寿    命："), 16, 212);
+    Edit7 = MakeEdit(this, "Edit7", 208, 4, digits);
+
+    CheckBox1 = Named(new QCheckBox(QStringLiteral("永生"), this), "CheckBox1");
+    CheckBox1->setGeometry(80, 232, 81, 17);
+    CheckBox1->setEnabled(false);
+
+    Label9 = MakeLabel(this, "Label9", QStringLiteral("成    长："), 16, 260);
+    Edit8 = MakeEdit(this, "Edit8", 256, 5, KeyFilter::DigitsAndPoint());
+
+    Label8 = MakeLabel(this, "Label8", QStringLiteral("五    行："), 16, 296);
+    ComboBox1 = Named(new QComboBox(this), "ComboBox1");
+    ComboBox1->setGeometry(80, 288, 81, 21);
+    ComboBox1->setEditable(true);
+    // A typed element is taken as it is; it must not join the list.
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->addItems({QStringLiteral("金"), QStringLiteral("木"), QStringLiteral("水"), QStringLiteral("火"),
+                         QStringLiteral("土")});
+    ComboBox1->setCurrentIndex(0);
+
+    GroupBox1 = Named(new QGroupBox(QStringLiteral("技能"), this), "GroupBox1");
+    GroupBox1->setGeometry(176, 8, 289, 300);
+
+    ListBox1 = Named(new QListWidget(GroupBox1), "ListBox1");
+    ListBox1->setGeometry(8, 24, 121, 209);
+    SpeedButton3 = MakeSpeedButton(GroupBox1, "SpeedButton3", ":/art/btn_up.png", QStringLiteral("上移"), 40);
+    SpeedButton4 = MakeSpeedButton(GroupBox1, "SpeedButton4", ":/art/btn_down.png", QStringLiteral("下移"), 72);
+    SpeedButton1 = MakeSpeedButton(GroupBox1, "SpeedButton1", ":/art/btn_add.png", QStringLiteral("添加"), 120);
+    SpeedButton2 = MakeSpeedButton(GroupBox1, "SpeedButton2", ":/art/btn_remove.png", QStringLiteral("删除"), 152);
+
+    ListBox2 = Named(new QListWidget(GroupBox1), "ListBox2");
+    ListBox2->setGeometry(160, 24, 121, 260);
+    for (const std::string& line : DescriptionLines())
+        ListBox2->addItem(Text(line.substr(0, line.find(';'))));
+
+    CheckBox2 = Named(new QCheckBox(QStringLiteral("认证技能："), GroupBox1), "CheckBox2");
+    CheckBox2->setGeometry(8, 240, 81, 17);
+    ComboBox2 = Named(new QComboBox(GroupBox1), "ComboBox2");
+    ComboBox2->setGeometry(8, 264, 121, 21);
+    std::vector<std::string> certifiable;
+    TPet::CertifiableSet(certifiable);
+    for (const std::string& skill : certifiable)
+        ComboBox2->addItem(Text(skill));
+    ComboBox2->setCurrentIndex(0);
+
+    BitBtn1 = MakeBitBtn(this, "BitBtn1", QStringLiteral("提交"), ":/art/btn_commit.png", 112);
+    BitBtn2 = MakeBitBtn(this, "BitBtn2", QStringLiteral("关闭"), ":/art/btn_close.png", 288);
+
+    connect(SpeedButton1, &QToolButton::clicked, this, &TDIYForm::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TDIYForm::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TDIYForm::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TDIYForm::SpeedButton4Click);
+    connect(ListBox2, &QListWidget::itemDoubleClicked, this, &TDIYForm::ListBox2DblClick);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TDIYForm::ListBox1DblClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TDIYForm::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TDIYForm::BitBtn2Click);
+}
+
+void TDIYForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+QLineEdit* TDIYForm::Edit(int index) const
+{
+    QLineEdit* const edits[] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7};
+    return edits[index];
+}
+
+std::vector<std::string> TDIYForm::ListedSkills() const
+{
+    std::vector<std::string> skills;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        skills.push_back(ListBox1->item(i)->text().toStdString());
+    return skills;
+}
+
+void TDIYForm::ShowSkills(const std::vector<std::string>& skills, int selected)
+{
+    ListBox1->clear();
+    for (const std::string& skill : skills)
+        ListBox1->addItem(Text(skill));
+    ListBox1->setCurrentRow(selected);
+}
+
+void TDIYForm::FormShow()
+{
+    if (!CurrentBeast)
+        return;
+    const DiyFields fields = TemplateFields(*CurrentBeast);
+    for (int k = 0; k < 7; ++k)
+        Edit(k)->setText(Text(fields.Aptitudes[k]));
+    Edit8->setText(Text(fields.Growth));
+    ShowSkills(fields.Skills, -1);
+}
+
+void TDIYForm::SpeedButton1Click()
+{
+    const QListWidgetItem* item = ListBox2->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    SkillListEditor editor(ListedSkills());
+    switch (editor.Add(item->text().toStdString())) {
+    case SkillListEditor::AddResult::Added:
+        ListBox1->addItem(item->text());
+        break;
+    case SkillListEditor::AddResult::Duplicate:
+        ShowInfoMessage(this, Text(SkillListEditor::DuplicateMessage()));
+        break;
+    case SkillListEditor::AddResult::Full:
+        ShowInfoMessage(this, Text(SkillListEditor::FullMessage()));
+        break;
+    }
+}
+
+void TDIYForm::ListBox2DblClick(QListWidgetItem* /*item*/)
+{
+    SpeedButton1Click();
+}
+
+void TDIYForm::SpeedButton2Click()
+{
+    const QListWidgetItem* item = ListBox1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    SkillListEditor editor(ListedSkills());
+    const int selected = editor.Remove(ListBox1->currentRow());
+    ShowSkills(editor.Skills(), selected);
+}
+
+void TDIYForm::ListBox1DblClick(QListWidgetItem* /*item*/)
+{
+    SpeedButton2Click();
+}
+
+void TDIYForm::SpeedButton3Click()
+{
+    const QListWidgetItem* item = ListBox1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    SkillListEditor editor(ListedSkills());
+    const int selected = editor.MoveUp(ListBox1->currentRow());
+    ShowSkills(editor.Skills(), selected);
+}
+
+void TDIYForm::SpeedButton4Click()
+{
+    const QListWidgetItem* item = ListBox1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    SkillListEditor editor(ListedSkills());
+    const int selected = editor.MoveDown(ListBox1->currentRow());
+    ShowSkills(editor.Skills(), selected);
+}
+
+void TDIYForm::BitBtn1Click()
+{
+    if (!CurrentBeast)
+        return;
+    DiyFields fields;
+    for (int k = 0; k < 7; ++k)
+        fields.Aptitudes[k] = Edit(k)->text().toStdString();
+    fields.Growth = Edit8->text().toStdString();
+    fields.Element = ComboBox1->currentText().toStdString();
+    fields.Skills = ListedSkills();
+    fields.Certify = CheckBox2->isChecked();
+    fields.CertifiedSkill = ComboBox2->currentText().toStdString();
+
+    const DiyCommitResult result = CommitDiy(*CurrentBeast, fields);
+    switch (result.failure) {
+    case DiyCommitResult::Failure::Integer:
+        ShowErrorReport(this, InvalidIntegerText(Text(result.offending)));
+        return;
+    case DiyCommitResult::Failure::Decimal:
+        ShowErrorReport(this, InvalidFloatText(Text(result.offending)));
+        return;
+    case DiyCommitResult::Failure::None:
+        break;
+    }
+    if (Form2)
+        Form2->RefreshAll();
+}
+
+void TDIYForm::BitBtn2Click()
+{
+    close();
 }

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "ui/model/Cp936Text.h"
+
+TEST(Cp936Text, CountsBytesOfCodePage936)
+{
+    EXPECT_EQ(Cp936Length(""), 0);
+    EXPECT_EQ(Cp936Length("abc"), 3);
+    EXPECT_EQ(Cp936Length("芙蓉仙子"), 8);
+    EXPECT_EQ(Cp936Length("芙蓉a"), 5);
+    EXPECT_EQ(Cp936Length("€"), 1) << "code page 936 holds the euro sign in one byte";
+    EXPECT_EQ(Cp936Length("😀"), -1) << "beyond code page 936";
+    EXPECT_EQ(Cp936Length("가"), -1);
+    EXPECT_EQ(Cp936Length("\xff"), -1) << "broken UTF-8";
+}
+
+TEST(Cp936Text, EditsStayWithinTheLimit)
+{
+    // Typing into a full name does nothing; a half-fitting character is refused.
+    EXPECT_EQ(FitCp936Edit("芙蓉仙子仙子", "芙蓉仙子仙子a", 12), "芙蓉仙子仙子");
+    EXPECT_EQ(FitCp936Edit("abcdefghijk", "abcdefghijk仙", 12), "abcdefghijk");
+    EXPECT_EQ(FitCp936Edit("abcdefghijk", "abcdefghijkl", 12), "abcdefghijkl");
+    // A paste in the middle is cut so the text around it survives.
+    EXPECT_EQ(FitCp936Edit("ab", "a仙子仙子仙子仙子b", 12), "a仙子仙子仙b");
+    // Characters the encoding lacks are dropped from what was inserted.
+    EXPECT_EQ(FitCp936Edit("", "仙😀子", 12), "仙子");
+    // Deleting is always fine, even from a name that came in too long.
+    EXPECT_EQ(FitCp936Edit("仙子仙子仙子仙子", "仙子仙子仙子仙", 12), "仙子仙子仙子仙");
+    EXPECT_EQ(FitCp936Edit("仙子仙子仙子仙子", "仙子仙子仙子仙子a", 12), "仙子仙子仙子仙子");
+}
