@@ -219,8 +219,9 @@ void TDIYForm::SpeedButton1Click()
     }
 }
 
-void TDIYForm::ListBox2DblClick(QListWidgetItem* /*item*/)
+void TDIYForm::ListBox2DblClick(QListWidgetItem* item)
 {
+    ListBox2->setCurrentItem(item);
     SpeedButton1Click();
 }
 
@@ -234,8 +235,9 @@ void TDIYForm::SpeedButton2Click()
     ShowSkills(editor.Skills(), selected);
 }
 
-void TDIYForm::ListBox1DblClick(QListWidgetItem* /*item*/)
+void TDIYForm::ListBox1DblClick(QListWidgetItem* item)
 {
+    ListBox1->setCurrentItem(item);
     SpeedButton2Click();
 }
 
