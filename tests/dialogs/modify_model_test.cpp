@@ -1,47 +1,145 @@
-#include "ui/model/ModifyModel.h"
-
 #include <gtest/gtest.h>
 
+#include "ui/model/ModifyModel.h"
+
 namespace {
-std::array<int64_t, 5> Rises(const ModifyModel& m, int64_t base)
+
+using Weights = std::array<int32_t, ModifyModel::RowCount>;
+using Points = std::array<int32_t, ModifyModel::RowCount>;
+
+ModifyModel Loaded(int32_t level, Points points, int32_t potential)
 {
-    std::array<int64_t, 5> r{};
-    for (int i = 0; i < 5; ++i)
-        r[i] = m.row(i).value - base;
-    return r;
+    ModifyModel model;
+    model.Load({level, points, potential});
+    return model;
 }
+
+Points Values(const ModifyModel& m)
+{
+    Points v{};
+    for (int i = 0; i < 5; ++i)
+        v[static_cast<std::size_t>(i)] = m.row(i).value;
+    return v;
+}
+
+int64_t Total(const ModifyModel& m)
+{
+    int64_t sum = m.potential();
+    for (int i = 0; i < 5; ++i)
+        sum += m.row(i).value;
+    return sum;
+}
+
 }  // namespace
 
-TEST(ModifyModel, RatioHandsOutExactlyThePotential)
+TEST(ModifyModel, LevelFromZeroRaisesFloorsAndPotential)
 {
-    ModifyModel m;
-    m.Load({20, 20, 20, 20, 20}, 7, 0);
-    ASSERT_TRUE(m.ApplyRatio({1, 0, 3, 1, 0}));
-    EXPECT_EQ(Rises(m, 20), (std::array<int64_t, 5>{2, 0, 4, 1, 0}));
-    EXPECT_EQ(m.potential(), 0);
-    m.Load({20, 20, 20, 20, 20}, 3, 0);
-    ASSERT_TRUE(m.ApplyRatio({1, 1, 1, 1, 1}));
-    EXPECT_EQ(Rises(m, 20), (std::array<int64_t, 5>{1, 1, 1, 0, 0}));
-    EXPECT_FALSE(m.ApplyRatio({1, 1, 1, 1, 2}));
-    EXPECT_FALSE(m.ApplyRatio({10, -5, 0, 0, 0}));
+    auto m = Loaded(0, {25, 12, 13, 11, 14}, 0);
+    EXPECT_EQ(m.ChangeLevel(10), 10);
+    EXPECT_EQ(Values(m), (Points{35, 22, 23, 21, 24}));
+    EXPECT_EQ(m.row(0).floor, 35);
+    EXPECT_EQ(m.row(0).ceiling, 85);
+    EXPECT_EQ(m.potential(), 50);
+    EXPECT_FALSE(m.Step(0, false)) << "cannot go below the new floor";
 }
 
-TEST(ModifyModel, LevelsAndStepsKeepTheSum)
+TEST(ModifyModel, LevelsCountFromTheStoredLevel)
 {
-    EXPECT_EQ(ModifyModel::LevelsGained(0, 10), 10);
-    EXPECT_EQ(ModifyModel::LevelsGained(5, 10), 5);
-    EXPECT_EQ(ModifyModel::LevelsGained(5, 3), 0);
-    EXPECT_EQ(ModifyModel::LevelsGained(0, 161), 0);
-    ModifyModel m;
-    m.Load({25, 10, 10, 10, 10}, 0, 10);
-    EXPECT_EQ(m.row(0).value, 35);
-    EXPECT_EQ(m.potential(), 50);
-    EXPECT_FALSE(m.Step(0, false));
+    auto m = Loaded(20, {40, 30, 30, 30, 30}, 100);
+    m.ChangeLevel(25);
+    EXPECT_EQ(m.row(0).value, 45);
+    EXPECT_EQ(m.potential(), 125);
+    m.ChangeLevel(5);  // below the stored level: the stored values
+    EXPECT_EQ(Values(m), (Points{40, 30, 30, 30, 30}));
+    EXPECT_EQ(m.potential(), 100);
+    EXPECT_EQ(m.Plan(5).level, 20) << "a commit never lowers the level";
+    EXPECT_EQ(m.Plan(30).level, 30);
+    m.Remember(m.Plan(30));
+    EXPECT_EQ(m.Plan(25).level, 30) << "nor below what an earlier commit wrote";
+}
+
+TEST(ModifyModel, LevelAbove160BecomesZeroAndDiscardsMoves)
+{
+    auto m = Loaded(0, {20, 20, 20, 20, 20}, 5);
+    m.ChangeLevel(3);
+    ASSERT_TRUE(m.Step(2, true));
+    EXPECT_EQ(m.ChangeLevel(161), 0);
+    EXPECT_EQ(Values(m), (Points{20, 20, 20, 20, 20}));
+    EXPECT_EQ(m.potential(), 5);
+    EXPECT_EQ(m.ChangeLevel(160), 160);
+}
+
+TEST(ModifyModel, StepsKeepTheTotalAndRespectBounds)
+{
+    auto m = Loaded(0, {10, 10, 10, 10, 10}, 2);
+    const int64_t total = Total(m);
+    EXPECT_FALSE(m.Step(0, false)) << "at the floor";
     EXPECT_TRUE(m.Step(0, true));
-    EXPECT_EQ(m.potential(), 49);
+    EXPECT_TRUE(m.Step(1, true));
+    EXPECT_EQ(m.potential(), 0);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(m.row(i).ceiling, m.row(i).value) << "potential 0 closes every ceiling";
+    EXPECT_FALSE(m.Step(3, true));
     EXPECT_TRUE(m.Step(0, false));
-    EXPECT_EQ(m.potential(), 50);
-    m.Load({10, 10, 10, 10, 10}, 1, 0);
-    EXPECT_TRUE(m.Step(2, true));
-    EXPECT_FALSE(m.Step(1, true));
+    EXPECT_EQ(m.potential(), 1);
+    EXPECT_EQ(m.row(3).ceiling, 11);
+    EXPECT_EQ(Total(m), total);
+    EXPECT_FALSE(m.Step(5, true));
+    EXPECT_FALSE(m.Step(-1, false));
+}
+
+struct RatioCase {
+    const char* name;
+    Weights weights;
+    int32_t potential;
+    Points rises;
+};
+
+class ModifyRatio : public testing::TestWithParam<RatioCase> {};
+
+TEST_P(ModifyRatio, HandsOutExactlyThePotential)
+{
+    const RatioCase& c = GetParam();
+    auto m = Loaded(0, {10, 10, 10, 10, 10}, c.potential);
+    ASSERT_EQ(m.ApplyRatio(c.weights), ModifyModel::RatioResult::Applied);
+    Points rises{};
+    for (int i = 0; i < 5; ++i) {
+        rises[static_cast<std::size_t>(i)] = m.row(i).value - 10;
+        EXPECT_EQ(m.row(i).ceiling, m.row(i).value);
+        EXPECT_EQ(m.row(i).floor, 10) << "floors stay, shares can be handed back";
+    }
+    EXPECT_EQ(rises, c.rises);
+    EXPECT_EQ(m.potential(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ModifyRatio,
+    testing::Values(RatioCase{"DefaultWeights50", {1, 0, 3, 1, 0}, 50, {10, 0, 30, 10, 0}},
+                    RatioCase{"DefaultWeights7LargestRemainder", {1, 0, 3, 1, 0}, 7, {2, 0, 4, 1, 0}},
+                    RatioCase{"EvenWeights3TiesToEarlier", {1, 1, 1, 1, 1}, 3, {1, 1, 1, 0, 0}},
+                    RatioCase{"HalvesPotential1", {5, 5, 0, 0, 0}, 1, {1, 0, 0, 0, 0}},
+                    RatioCase{"HalvesPotential3", {5, 5, 0, 0, 0}, 3, {2, 1, 0, 0, 0}},
+                    RatioCase{"Sum100", {50, 25, 25, 0, 0}, 9, {5, 2, 2, 0, 0}},
+                    RatioCase{"PotentialZero", {1, 0, 3, 1, 0}, 0, {0, 0, 0, 0, 0}}),
+    [](const testing::TestParamInfo<RatioCase>& info) { return std::string(info.param.name); });
+
+TEST(ModifyModel, RatioRefusesOtherSumsAndNegativeWeights)
+{
+    for (const Weights& w : {Weights{0, 0, 0, 0, 0}, Weights{1, 1, 1, 1, 2}, Weights{4, 4, 4, 4, 4},
+                             Weights{-5, 10, 0, 0, 0}}) {
+        auto m = Loaded(0, {10, 10, 10, 10, 10}, 7);
+        EXPECT_EQ(m.ApplyRatio(w), ModifyModel::RatioResult::BadSum);
+        EXPECT_EQ(m.potential(), 7);
+        EXPECT_EQ(m.row(0).value, 10);
+        EXPECT_EQ(m.row(0).ceiling, 17);
+    }
+}
+
+TEST(ModifyModel, HugeStoredNumbersSaturateInsteadOfWrapping)
+{
+    auto m = Loaded(0, {2147483600, 0, 0, 0, 0}, 2147483000);
+    EXPECT_EQ(m.row(0).ceiling, 2147483647);
+    m.ChangeLevel(160);
+    EXPECT_EQ(m.potential(), 2147483647);
+    EXPECT_GE(m.row(0).ceiling, m.row(0).value);
 }

@@ -1,69 +1,125 @@
-#include "ui/model/ModifyModel.h"
+#include "ModifyModel.h"
 
 #include <algorithm>
+#include <limits>
 
-void ModifyModel::Load(const std::array<int32_t, kRows>& stored, int32_t storedPotential, int32_t levelsGained)
+namespace {
+
+// Stored numbers may be anything a custom beast was given; sums saturate
+// rather than wrap so a ceiling never ends up below its value.
+int32_t Saturate(int64_t value)
 {
-    const int64_t n = std::max<int32_t>(levelsGained, 0);
-    potential_ = int64_t{storedPotential} + 5 * n;
-    for (int i = 0; i < kRows; ++i) {
-        rows_[i].floor = stored[i] + n;
-        rows_[i].value = rows_[i].floor;
-        rows_[i].ceiling = rows_[i].value + potential_;
-    }
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
 }
 
-int32_t ModifyModel::LevelsGained(int32_t storedLevel, int32_t level)
+}  // namespace
+
+void ModifyModel::Load(const Stored& stored)
 {
-    if (level > 160)
+    stored_ = stored;
+    LoadPoints();
+}
+
+void ModifyModel::LoadPoints()
+{
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        rows_[i].value = stored_.points[i];
+        rows_[i].floor = rows_[i].value;
+    }
+    potential_ = stored_.potential;
+    OpenCeilings();
+}
+
+void ModifyModel::OpenCeilings()
+{
+    for (Row& r : rows_)
+        r.ceiling = Saturate(int64_t{r.value} + potential_);
+}
+
+int32_t ModifyModel::ChangeLevel(int32_t level)
+{
+    if (level > MaxLevel)
         level = 0;
-    return std::max<int32_t>(level - std::max<int32_t>(storedLevel, 0), 0);
+    LoadPoints();
+    const int64_t gained = std::max<int64_t>(0, int64_t{level} - stored_.level);
+    potential_ = Saturate(int64_t{stored_.potential} + 5 * gained);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        rows_[i].floor = Saturate(stored_.points[i] + gained);
+        rows_[i].value = rows_[i].floor;
+    }
+    OpenCeilings();
+    return level;
 }
 
 bool ModifyModel::Step(int row, bool up)
 {
-    Row& r = rows_[row];
-    if (up ? r.value >= r.ceiling : r.value <= r.floor)
+    if (row < 0 || row >= RowCount)
         return false;
+    Row& r = rows_[static_cast<std::size_t>(row)];
     if (up) {
+        if (r.value >= r.ceiling || potential_ <= 0)
+            return false;
         ++r.value;
-        if (potential_ != 0 && --potential_ == 0)
+        --potential_;
+        if (potential_ == 0)
             for (Row& each : rows_)
                 each.ceiling = each.value;
-    } else {
-        --r.value;
-        ++potential_;
-        for (Row& each : rows_)
-            each.ceiling = each.value + potential_;
+        return true;
     }
+    if (r.value <= r.floor || potential_ == std::numeric_limits<int32_t>::max())
+        return false;
+    --r.value;
+    ++potential_;
+    OpenCeilings();
     return true;
 }
 
-bool ModifyModel::ApplyRatio(const std::array<int32_t, kRows>& weights)
+ModifyModel::RatioResult ModifyModel::ApplyRatio(const std::array<int32_t, RowCount>& weights)
 {
     int64_t sum = 0;
     for (int32_t w : weights) {
         if (w < 0)
-            return false;
+            return RatioResult::BadSum;
         sum += w;
     }
     if (sum != 5 && sum != 10 && sum != 100)
-        return false;
-    std::array<int64_t, kRows> remainder{};
-    int64_t left = potential_;
-    for (int i = 0; i < kRows; ++i) {
-        const int64_t share = weights[i] * potential_;
-        rows_[i].value += share / sum;
-        remainder[i] = share % sum;
-        left -= share / sum;
+        return RatioResult::BadSum;
+
+    const int64_t p = std::max<int32_t>(potential_, 0);
+    std::array<int64_t, RowCount> share{};
+    std::array<int64_t, RowCount> remainder{};
+    int64_t left = p;
+    for (std::size_t i = 0; i < share.size(); ++i) {
+        share[i] = weights[i] * p / sum;
+        remainder[i] = weights[i] * p % sum;
+        left -= share[i];
     }
-    for (; left > 0; --left) {
-        const auto best = std::max_element(remainder.begin(), remainder.end());
-        rows_[best - remainder.begin()].value += 1;
-        *best = -1;
+    // Fewer points are left than rows with a remainder, so each gets at most one.
+    while (left > 0) {
+        std::size_t best = 0;
+        for (std::size_t i = 1; i < remainder.size(); ++i)
+            if (remainder[i] > remainder[best])
+                best = i;
+        ++share[best];
+        remainder[best] = -1;
+        --left;
     }
-    potential_ = 0;
-    for (Row& each : rows_)
-        each.ceiling = each.value;
-    return true;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        rows_[i].value = Saturate(rows_[i].value + share[i]);
+        rows_[i].ceiling = rows_[i].value;
+    }
+    if (potential_ > 0)
+        potential_ = 0;
+    return RatioResult::Applied;
+}
+
+ModifyModel::Stored ModifyModel::Plan(int32_t typedLevel) const
+{
+    Stored plan;
+    plan.level = std::max(typedLevel, stored_.level);
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        plan.points[i] = rows_[i].value;
+    plan.potential = potential_;
+    return plan;
 }

@@ -1,33 +1,78 @@
 #pragma once
-// The working values of the correction dialog: five attribute rows (value,
-// floor, ceiling) and the potential still to spend. The sum of the values and
-// the potential stays constant under steps and ratios.
+// The rules of the correction dialog: a level, five attribute rows (体质, 法力,
+// 力量, 耐力, 敏捷) each with a value between a floor and a ceiling, and the
+// potential still to spend. The sum of the five values and the potential is
+// kept constant by every step and by a ratio.
+//
+// The rows start from what the beast stores (Load). The window shows these
+// numbers and writes them back on commit through Plan.
 
 #include <array>
 #include <cstdint>
 
 class ModifyModel {
 public:
-    static constexpr int kRows = 5;
+    static constexpr int RowCount = 5;
+    static constexpr int32_t MaxLevel = 160;
+
     struct Row {
-        int64_t value = 0, floor = 0, ceiling = 0;
+        int32_t value = 0;
+        int32_t floor = 0;
+        int32_t ceiling = 0;
     };
 
-    // Rows from the stored points plus n levels gained (n < 0 counts as 0).
-    void Load(const std::array<int32_t, kRows>& stored, int32_t storedPotential, int32_t levelsGained);
-    // Levels gained going from the stored level to `level`; none above 160.
-    static int32_t LevelsGained(int32_t storedLevel, int32_t level);
+    // What the beast stores: its level, the five points in row order, its
+    // potential.
+    struct Stored {
+        int32_t level = 0;
+        std::array<int32_t, RowCount> points{};
+        int32_t potential = 0;
+    };
 
-    // One step of a row's spinner; false when the row cannot move.
+    enum class RatioResult { Applied, BadSum };
+
+    // Takes the stored values and loads the rows from them (LoadPoints).
+    void Load(const Stored& stored);
+    // Every row := its stored value as value and floor; ceiling = value +
+    // potential.
+    void LoadPoints();
+
+    // A new level L. Above MaxLevel the level becomes 0 and the result says
+    // so (the window shows "0"). Levels gained count from the stored level:
+    // n = L - stored level, nothing for a level at or below it. Every row's
+    // floor and value become stored + n, the potential stored + 5n; all moves
+    // and ratios since the last load are gone. Returns the level in effect.
+    int32_t ChangeLevel(int32_t level);
+
+    // One step of a row's spinner. Up moves only below the ceiling and costs
+    // one potential point; reaching potential 0 fixes every ceiling at its
+    // value. Down moves only above the floor and gives the point back, every
+    // ceiling becoming value + potential. Returns whether the value moved.
     bool Step(int row, bool up);
-    // Hands out the potential by the weights (sum 5, 10 or 100, none
-    // negative) with the largest-remainder rule; false refuses them.
-    bool ApplyRatio(const std::array<int32_t, kRows>& weights);
 
-    const Row& row(int i) const { return rows_[i]; }
-    int64_t potential() const { return potential_; }
+    // Shares the potential by `weights` whose sum must be 5, 10 or 100 and
+    // none of them negative (else BadSum and nothing changes). Each row gets
+    // its share rounded down; the points still left go one by one to the rows
+    // with the largest remainders, earlier rows first on ties, so exactly the
+    // potential is handed out. Then every ceiling is fixed at its value and
+    // a positive potential becomes 0; floors stay.
+    RatioResult ApplyRatio(const std::array<int32_t, RowCount>& weights);
+
+    // What a commit writes for a typed level: the rows and the potential as
+    // they stand, and the level, never below the stored level.
+    Stored Plan(int32_t typedLevel) const;
+    // After a commit: `written` is what the beast now stores. The rows, their
+    // floors and ceilings stay as they are.
+    void Remember(const Stored& written) { stored_ = written; }
+
+    const Row& row(int i) const { return rows_[static_cast<std::size_t>(i)]; }
+    int32_t potential() const { return potential_; }
+    const Stored& stored() const { return stored_; }
 
 private:
-    std::array<Row, kRows> rows_{};
-    int64_t potential_ = 0;
+    void OpenCeilings();
+
+    Stored stored_;
+    std::array<Row, RowCount> rows_{};
+    int32_t potential_ = 0;
 };
