@@ -9,7 +9,7 @@ packages=(
   libqt6svg6-dev
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils xdotool imagemagick
 )
 
 missing=()
