@@ -27,6 +27,9 @@ void DoubleClick(QListWidget* list, int row)
 {
     list->scrollToItem(list->item(row));
     const QRect rect = list->visualItemRect(list->item(row));
+    // A real double click is a click followed by the double-click event;
+    // QTest's widget path sends only the latter.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
