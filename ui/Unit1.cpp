@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "MessageBoxes.h"
@@ -43,7 +44,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     PageControl1->setAccessibleName("召唤兽选择");
     PageControl1->setGeometry(0, 403, 472, 73);
     PageControl1->setDocumentMode(true);
-    PageControl1->setStyleSheet("QTabBar::tab { width: 55px; height: 18px; border: 1px outset gray; }"
+    // Only the tab bar is styled, so that the 24 beast buttons keep the
+    // plain (fast) style.
+    PageControl1->tabBar()->setStyleSheet("QTabBar::tab { width: 55px; height: 18px; border: 1px outset gray; }"
                                 "QTabBar::tab:selected { border-style: inset; }");
     static const int lefts[] = {32, 120, 208, 296};
     for (const BeastPage& page : BeastPickerPages()) {
