@@ -1,12 +1,82 @@
 #pragma once
-// Placeholder until the dialog is built: an empty modal dialog.
+// The correction dialog: renames CurrentBeast, raises its level up to 160 and
+// spends its potential on the five attribute points, one step at a time or by
+// a ratio. Working values live in the controls (through ModifyModel) and reach
+// the beast only on "提交".
 
 #include <QDialog>
+
+#include <array>
+
+#include "UpDownButton.h"
+#include "ui/model/ModifyModel.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 class TModifyForm : public QDialog {
     Q_OBJECT
 public:
     explicit TModifyForm(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QLineEdit* Edit1;  // name, at most 12 bytes of code page 936
+    QLabel* Label2;
+    QLineEdit* Edit2;  // level
+    UpDownButton* UpDown6;
+    QGroupBox* GroupBox1;
+    std::array<QLabel*, 5> RowLabels{};
+    QLineEdit* Edit4;
+    QLineEdit* Edit5;
+    QLineEdit* Edit6;
+    QLineEdit* Edit7;
+    QLineEdit* Edit8;
+    UpDownButton* UpDown1;
+    UpDownButton* UpDown2;
+    UpDownButton* UpDown3;
+    UpDownButton* UpDown4;
+    UpDownButton* UpDown5;
+    QLabel* Label3;
+    QLineEdit* Edit3;  // potential
+    QGroupBox* GroupBox2;
+    QLineEdit* Edit9;
+    QLineEdit* Edit10;
+    QLineEdit* Edit11;
+    QLineEdit* Edit12;
+    QLineEdit* Edit13;
+    QCheckBox* CheckBox1;
+    QPushButton* BitBtn1;  // 提交
+    QPushButton* BitBtn2;  // 关闭
+
+    void FormShow();
+    void Edit2Change();
+    void UpDown1Click(UpDownButton::Direction direction);
+    void CheckBox1Click(bool checked);
+    void BitBtn1Click();
+    void BitBtn2Click();
+    // The key filter of Edit2 to Edit13: digits only, backspace dropped.
+    // Installed as a KeyFilter on each of them; this is its rule.
+    static bool Edit2KeyPress(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    void LoadPoints();
+
+    const ModifyModel& Model() const { return model_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Edit1Edited(const QString& text);
+    void ShowRows();
+    QLineEdit* ValueEdit(int row) const { return values_[static_cast<std::size_t>(row)]; }
+
+    ModifyModel model_;
+    std::array<QLineEdit*, 5> values_{};
+    std::array<UpDownButton*, 5> spinners_{};
+    std::array<QLineEdit*, 5> weights_{};
+    QString nameBefore_;
 };
 
 extern TModifyForm* ModifyForm;
