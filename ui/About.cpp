@@ -1,3 +1,4 @@
+#include "Fonts.h"
 #include "About.h"
 
 #include <QFrame>
@@ -46,9 +47,7 @@ TAboutForm::TAboutForm(QWidget* parent)
     setObjectName(QStringLiteral("AboutForm"));
     // A window title shows "&" as it is; it marks no shortcut there.
     setWindowTitle(QStringLiteral("关于软件&作者"));
-    QFont font;
-    font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")});
-    font.setPixelSize(14);
+    const QFont font = YaHeiFont(14);
     setFont(font);
     setFixedSize(370, 271);
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "Fonts.h"
 #include "data/builtin_data.h"
 #include "ui/model/PanelText.h"
 
@@ -32,13 +33,6 @@ const Place Places[23] = {
     {"速度", 60, 328, 18},       {"灵力", 60, 352, 18},
 };
 
-QFont PanelFont()
-{
-    QFont font;
-    font.setFamilies({"SimSun", "Noto Serif CJK SC"});
-    font.setPixelSize(14);
-    return font;
-}
 
 QString Tip(const std::string& skill)
 {
@@ -82,7 +76,7 @@ void TForm2::FormCreate()
     ink.setColor(QPalette::WindowText, Qt::black);
     setPalette(ink);
 
-    const QFont font = PanelFont();
+    const QFont font = SongTiFont(14);
     for (int i = 0; i < 23; ++i) {
         auto* caption = new QLabel(QString::fromUtf8(Places[i].caption), this);
         caption->setFont(font);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "Fonts.h"
 #include "Unit1.h"
 
 std::vector<QLabel*> ChoiceLabels;
@@ -22,9 +23,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     setWindowTitle("认证确认");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setModal(true);
-    QFont font;
-    font.setFamilies({"SimSun", "Noto Serif CJK SC"});
-    font.setPixelSize(13);
+    const QFont font = SongTiFont(13);
     setFont(font);
     setFixedSize(280, BaseHeight);
 

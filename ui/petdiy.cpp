@@ -11,6 +11,8 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "Fonts.h"
+#include "IconButton.h"
 #include "KeyFilter.h"
 #include "MessageBoxes.h"
 #include "Unit2.h"
@@ -65,14 +67,6 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const char* icon
     return button;
 }
 
-QPushButton* MakeBitBtn(QWidget* parent, const char* name, const QString& caption, const char* icon, int x)
-{
-    auto* button = Named(new QPushButton(QIcon(QString::fromLatin1(icon)), caption, parent), name);
-    button->setGeometry(x, 320, 57, 23);
-    button->setIconSize(QSize(16, 16));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -82,10 +76,7 @@ TDIYForm::TDIYForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("DIYForm"));
     setWindowTitle(QStringLiteral("完全DIY"));
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(SongTiFont(13));
     setFixedSize(473, 352);
     move(239, 167);
 
@@ -147,8 +138,8 @@ TDIYForm::TDIYForm(QWidget* parent)
         ComboBox2->addItem(Text(skill));
     ComboBox2->setCurrentIndex(0);
 
-    BitBtn1 = MakeBitBtn(this, "BitBtn1", QStringLiteral("提交"), ":/art/btn_commit.png", 112);
-    BitBtn2 = MakeBitBtn(this, "BitBtn2", QStringLiteral("关闭"), ":/art/btn_close.png", 288);
+    BitBtn1 = MakeIconButton(this, "BitBtn1", QStringLiteral("提交"), ":/art/btn_commit.png", QRect(112, 320, 57, 23));
+    BitBtn2 = MakeIconButton(this, "BitBtn2", QStringLiteral("关闭"), ":/art/btn_close.png", QRect(288, 320, 57, 23));
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TDIYForm::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TDIYForm::SpeedButton2Click);

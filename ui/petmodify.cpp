@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "Fonts.h"
+#include "IconButton.h"
 #include "KeyFilter.h"
 #include "MessageBoxes.h"
 #include "Unit2.h"
@@ -51,15 +53,6 @@ UpDownButton* MakeSpinner(QWidget* parent, const QString& name, QLineEdit* edit,
     return spinner;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const char* icon, int left)
-{
-    auto* button = new QPushButton(QIcon(QString::fromLatin1(icon)), caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIconSize(QSize(16, 16));
-    button->setGeometry(left, 296, 57, 23);
-    button->setAutoDefault(false);
-    return button;
-}
 
 bool ReadInteger(QWidget* parent, const QLineEdit* edit, int32_t& value)
 {
@@ -79,10 +72,7 @@ TModifyForm::TModifyForm(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(219, 326);
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(SongTiFont(13));
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("名称："), 8, 12);
     Edit1 = MakeEdit(this, QStringLiteral("Edit1"), QString(), QRect(48, 8, 161, 21));
@@ -128,8 +118,8 @@ TModifyForm::TModifyForm(QWidget* parent)
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(8, 176, 49, 17);
 
-    BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("提交"), ":/art/btn_commit.png", 32);
-    BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("关闭"), ":/art/btn_close.png", 128);
+    BitBtn1 = MakeIconButton(this, "BitBtn1", QStringLiteral("提交"), ":/art/btn_commit.png", QRect(32, 296, 57, 23));
+    BitBtn2 = MakeIconButton(this, "BitBtn2", QStringLiteral("关闭"), ":/art/btn_close.png", QRect(128, 296, 57, 23));
 
     for (QLineEdit* edit : {Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12, Edit13})
         new KeyFilter(edit, KeyFilter::Digits());

@@ -1,0 +1,15 @@
+#include "IconButton.h"
+
+#include <QIcon>
+#include <QPushButton>
+
+QPushButton* MakeIconButton(QWidget* parent, const char* name, const QString& caption, const char* icon,
+                            const QRect& geometry)
+{
+    auto* button = new QPushButton(QIcon(QString::fromLatin1(icon)), caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
