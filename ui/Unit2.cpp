@@ -173,31 +173,28 @@ void TForm2::RefreshPicture()
     picture_->setAccessibleName(QString::fromStdString(CurrentBeast->Name));
 }
 
-void TForm2::RefreshAptitudes()
+void TForm2::SetValues(int first, int last)
 {
     if (!CurrentBeast)
         return;
     const auto v = PanelText::Values(*CurrentBeast);
-    for (int n = 1; n <= 9; ++n)
+    for (int n = first; n <= last; ++n)
         SetValue(n, v[n - 1]);
+}
+
+void TForm2::RefreshAptitudes()
+{
+    SetValues(1, 9);
 }
 
 void TForm2::RefreshPoints()
 {
-    if (!CurrentBeast)
-        return;
-    const auto v = PanelText::Values(*CurrentBeast);
-    for (int n = 10; n <= 17; ++n)
-        SetValue(n, v[n - 1]);
+    SetValues(10, 17);
 }
 
 void TForm2::RefreshAttributes()
 {
-    if (!CurrentBeast)
-        return;
-    const auto v = PanelText::Values(*CurrentBeast);
-    for (int n = 18; n <= 23; ++n)
-        SetValue(n, v[n - 1]);
+    SetValues(18, 23);
 }
 
 void TForm2::RefreshSkills()

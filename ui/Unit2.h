@@ -49,6 +49,8 @@ private:
     QLabel* ValueLabel(int number) const;
     QLabel* Slot(int slot) const;
     void SetValue(int number, const std::string& text);
+    // Value labels first .. last (numbered from 1) from CurrentBeast.
+    void SetValues(int first, int last);
 
     QPixmap backdrop_;
     QLabel* picture_ = nullptr;

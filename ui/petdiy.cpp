@@ -216,14 +216,19 @@ void TDIYForm::ListBox2DblClick(QListWidgetItem* item)
     SpeedButton1Click();
 }
 
-void TDIYForm::SpeedButton2Click()
+void TDIYForm::EditSkills(int (SkillListEditor::*edit)(int))
 {
     const QListWidgetItem* item = ListBox1->currentItem();
     if (!item || !item->isSelected())
         return;
     SkillListEditor editor(ListedSkills());
-    const int selected = editor.Remove(ListBox1->currentRow());
+    const int selected = (editor.*edit)(ListBox1->currentRow());
     ShowSkills(editor.Skills(), selected);
+}
+
+void TDIYForm::SpeedButton2Click()
+{
+    EditSkills(&SkillListEditor::Remove);
 }
 
 void TDIYForm::ListBox1DblClick(QListWidgetItem* item)
@@ -234,22 +239,12 @@ void TDIYForm::ListBox1DblClick(QListWidgetItem* item)
 
 void TDIYForm::SpeedButton3Click()
 {
-    const QListWidgetItem* item = ListBox1->currentItem();
-    if (!item || !item->isSelected())
-        return;
-    SkillListEditor editor(ListedSkills());
-    const int selected = editor.MoveUp(ListBox1->currentRow());
-    ShowSkills(editor.Skills(), selected);
+    EditSkills(&SkillListEditor::MoveUp);
 }
 
 void TDIYForm::SpeedButton4Click()
 {
-    const QListWidgetItem* item = ListBox1->currentItem();
-    if (!item || !item->isSelected())
-        return;
-    SkillListEditor editor(ListedSkills());
-    const int selected = editor.MoveDown(ListBox1->currentRow());
-    ShowSkills(editor.Skills(), selected);
+    EditSkills(&SkillListEditor::MoveDown);
 }
 
 void TDIYForm::BitBtn1Click()

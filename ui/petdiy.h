@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "ui/model/SkillListEditor.h"
+
 #include <string>
 #include <vector>
 
@@ -73,6 +75,8 @@ protected:
 private:
     QLineEdit* Edit(int index) const;
     std::vector<std::string> ListedSkills() const;
+    // Applies a list edit to the selected entry of ListBox1; no selection, no edit.
+    void EditSkills(int (SkillListEditor::*edit)(int));
     void ShowSkills(const std::vector<std::string>& skills, int selected);
 };
 
