@@ -1,5 +1,7 @@
-#include "Fonts.h"
 #include "About.h"
+
+#include "AutoSizeLabel.h"
+#include "Fonts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -10,9 +12,8 @@ TAboutForm* AboutForm = nullptr;
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool bold)
+QLabel* Styled(QLabel* label, const char* name, bool bold)
 {
-    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     if (bold) {
@@ -23,18 +24,19 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool b
     return label;
 }
 
-QLabel* Placed(QLabel* label, int x, int y)
+// The titles and the version line size themselves; the note and the contact
+// lines wrap in their given boxes.
+QLabel* Placed(QWidget* parent, const char* name, const QString& text, bool bold, QPoint at)
 {
-    label->move(x, y);
-    label->adjustSize();
-    return label;
+    return Styled(new AutoSizeLabel(text, parent, at), name, bold);
 }
 
-QLabel* Wrapped(QLabel* label, int x, int y, int width, int height)
+QLabel* Wrapped(QWidget* parent, const char* name, const QString& text, QRect box)
 {
+    QLabel* label = Styled(new QLabel(text, parent), name, false);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(x, y, width, height);
+    label->setGeometry(box);
     return label;
 }
 
@@ -61,21 +63,18 @@ TAboutForm::TAboutForm(QWidget* parent)
     Image1->setGeometry(56, 16, 48, 48);
     Image1->setPixmap(QPixmap(QStringLiteral(":/art/about.png")));
 
-    Label1 = Placed(MakeLabel(this, "Label1", QStringLiteral("青霭灵踪之打书模拟器"), true), 120, 16);
-    Label2 = Placed(MakeLabel(this, "Label2", QStringLiteral("第三版3.0"), false), 160, 32);
-    Label3 = Placed(MakeLabel(this, "Label3", QStringLiteral("关于软件"), true), 16, 72);
-    Label4 = Wrapped(MakeLabel(this, "Label4",
-                               QStringLiteral("      界面与核心代码进行了更新，因而定义为第三版；本工具纯属娱乐，"
-                                              "跟游戏无挂钩，只是单纯的模拟青霭灵踪洗BB和打书；游戏讲究几率，"
-                                              "忌用以此工具作参考进行游戏的真实打书！"),
-                               false),
-                     16, 88, 337, 81);
-    Label5 = Placed(MakeLabel(this, "Label5", QStringLiteral("关于作者"), true), 16, 168);
-    Label6 = Wrapped(MakeLabel(this, "Label6", QStringLiteral("●重写：打书模拟器开发组，纯属自娱"), false),
-                     16, 192, 329, 25);
-    Label7 = Wrapped(MakeLabel(this, "Label7", QStringLiteral("●图标取自 game-icons.net，依 CC BY 3.0 改绘"), false),
-                     16, 216, 329, 25);
-    Label8 = Wrapped(MakeLabel(this, "Label8", QStringLiteral("●欢迎交流，勿作商用"), false), 16, 240, 169, 25);
+    Label1 = Placed(this, "Label1", QStringLiteral("青霭灵踪之打书模拟器"), true, QPoint(120, 16));
+    Label2 = Placed(this, "Label2", QStringLiteral("第三版3.0"), false, QPoint(160, 32));
+    Label3 = Placed(this, "Label3", QStringLiteral("关于软件"), true, QPoint(16, 72));
+    Label4 = Wrapped(this, "Label4",
+                     QStringLiteral("      界面与核心代码进行了更新，因而定义为第三版；本工具纯属娱乐，"
+                                    "跟游戏无挂钩，只是单纯的模拟青霭灵踪洗BB和打书；游戏讲究几率，"
+                                    "忌用以此工具作参考进行游戏的真实打书！"),
+                     QRect(16, 88, 337, 81));
+    Label5 = Placed(this, "Label5", QStringLiteral("关于作者"), true, QPoint(16, 168));
+    Label6 = Wrapped(this, "Label6", QStringLiteral("●重写：打书模拟器开发组，纯属自娱"), QRect(16, 192, 329, 25));
+    Label7 = Wrapped(this, "Label7", QStringLiteral("●图标取自 game-icons.net，依 CC BY 3.0 改绘"), QRect(16, 216, 329, 25));
+    Label8 = Wrapped(this, "Label8", QStringLiteral("●欢迎交流，勿作商用"), QRect(16, 240, 169, 25));
 }
 
 void TAboutForm::showEvent(QShowEvent* event)

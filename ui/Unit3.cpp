@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "AutoSizeLabel.h"
 #include "Fonts.h"
 #include "Unit1.h"
 
@@ -27,13 +28,11 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     setFont(font);
     setFixedSize(280, BaseHeight);
 
-    auto* prompt = new QLabel("此召唤兽具备以下可认证技能，请选择：", this);
+    auto* prompt = new AutoSizeLabel("此召唤兽具备以下可认证技能，请选择：", this, QPoint(16, 24));
     prompt->setObjectName("Label1");
     QFont promptFont = font;
     promptFont.setPixelSize(14);
     prompt->setFont(promptFont);
-    prompt->move(16, 24);
-    prompt->adjustSize();
 }
 
 TForm3::~TForm3()

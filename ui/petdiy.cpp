@@ -11,6 +11,7 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "AutoSizeLabel.h"
 #include "Fonts.h"
 #include "IconButton.h"
 #include "KeyFilter.h"
@@ -39,11 +40,7 @@ W* Named(W* widget, const char* name)
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int x, int y)
 {
-    auto* label = Named(new QLabel(caption, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
+    return Named(new AutoSizeLabel(caption, parent, QPoint(x, y)), name);
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int y, int maxLength, const QString& admitted)

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "AutoSizeLabel.h"
 #include "Fonts.h"
 #include "IconButton.h"
 #include "KeyFilter.h"
@@ -27,11 +28,8 @@ constexpr std::size_t NameLimit = 12;  // bytes of code page 936
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top)
 {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new AutoSizeLabel(caption, parent, QPoint(left, top));
     label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->move(left, top);
-    label->adjustSize();
     return label;
 }
 
