@@ -1,8 +1,5 @@
 #include "Unit1.h"
 
-#include <QButtonGroup>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,7 +9,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "ButtonTabWidget.h"
+#include "Fonts.h"
 #include "MessageBoxes.h"
+#include "RadioList.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "About.h"
@@ -33,21 +33,20 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(732, 523);
     setAttribute(Qt::WA_QuitOnClose);
+    // MS Sans Serif has no Chinese; its captions come out in 宋体 at 12 px,
+    // so that face serves the whole window (and is the only one loaded at
+    // start-up, the panel using it too).
+    setFont(SongTiFont(12));
 
     Panel5 = new QWidget(this);
     Panel5->setObjectName("Panel5");
     Panel5->setAccessibleName("召唤兽");
     Panel5->setGeometry(0, 0, 472, 403);
 
-    PageControl1 = new QTabWidget(this);
+    PageControl1 = new ButtonTabWidget(55, 20, this);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setAccessibleName("召唤兽选择");
     PageControl1->setGeometry(0, 403, 472, 73);
-    PageControl1->setDocumentMode(true);
-    // Only the tab bar is styled, so that the 24 beast buttons keep the
-    // plain (fast) style.
-    PageControl1->tabBar()->setStyleSheet("QTabBar::tab { width: 55px; height: 18px; border: 1px outset gray; }"
-                                "QTabBar::tab:selected { border-style: inset; }");
     static const int lefts[] = {32, 120, 208, 296};
     for (const BeastPage& page : BeastPickerPages()) {
         auto* tab = new QWidget;
@@ -100,32 +99,17 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     MakeButton("BitBtn1", "关于软件", 648, 65, &TForm1::BitBtn1Click);
 }
 
-QGroupBox* TForm1::MakeBookList(int index, int columns)
+RadioList* TForm1::MakeBookList(int index, int columns)
 {
     const BookList& list = BookLists()[index];
-    auto* group = new QGroupBox;
-    group->setObjectName(QString("RadioGroup%1").arg(index + 1));
+    QStringList items;
+    for (const std::string& item : list.Items)
+        items.append(QString::fromStdString(item));
+    auto* group = new RadioList(QString("RadioGroup%1").arg(index + 1), items, columns);
     group->setAccessibleName(QString::fromStdString(list.Title));
-    auto* grid = new QGridLayout(group);
-    auto* buttons = new QButtonGroup(group);
-    const int count = static_cast<int>(list.Items.size());
-    const int rows = (count + columns - 1) / columns;
-    for (int i = 0; i < count; ++i) {
-        auto* radio = new QRadioButton(QString::fromStdString(list.Items[i]));
-        radio->setObjectName(QString("RadioGroup%1Item%2").arg(index + 1).arg(i));
-        radio->setAccessibleName(radio->text());
-        radio->setToolTip(radio->text() + "\n" + QString::fromStdString(SkillDescription(list.Items[i])));
-        buttons->addButton(radio, i);
-        grid->addWidget(radio, i % rows, i / rows);
-        if (i == 0)
-            radio->setChecked(true);
-    }
-    // Only a mark that moves chooses a book: toggled(true) is silent for the
-    // item that already carries the mark.
-    connect(buttons, &QButtonGroup::idToggled, this, [this, buttons](int id, bool on) {
-        if (on)
-            RadioGroup1Click(buttons->button(id)->text());
-    });
+    for (int i = 0; i < group->Count(); ++i)
+        group->Item(i)->setToolTip(items[i] + "\n" + QString::fromStdString(SkillDescription(list.Items[i])));
+    connect(group, &RadioList::MarkMoved, this, &TForm1::RadioGroup1Click);
     PageControl2->addTab(group, QString::fromStdString(list.Title));
     return group;
 }

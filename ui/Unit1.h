@@ -6,10 +6,9 @@
 
 #include <string>
 
-class QButtonGroup;
-class QGroupBox;
 class QLabel;
 class QPushButton;
+class RadioList;
 class QScrollArea;
 class QTabWidget;
 
@@ -34,9 +33,9 @@ public:
     QWidget* Panel5 = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
-    QGroupBox* RadioGroup1 = nullptr;
-    QGroupBox* RadioGroup2 = nullptr;
-    QGroupBox* RadioGroup3 = nullptr;
+    RadioList* RadioGroup1 = nullptr;
+    RadioList* RadioGroup2 = nullptr;
+    RadioList* RadioGroup3 = nullptr;
     QLabel* Image1 = nullptr;       // preview icon cell
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* Label1 = nullptr;       // preview description
@@ -46,7 +45,7 @@ protected:
 
 private:
     void FormShow();
-    QGroupBox* MakeBookList(int index, int columns);
+    RadioList* MakeBookList(int index, int columns);
     void MakeButton(const char* name, const char* caption, int left, int width, void (TForm1::*handler)());
 };
 
