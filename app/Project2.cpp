@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("qingai-dashu");
     QApplication::setApplicationDisplayName("青霭灵踪之打书模拟器3.0");
-    QApplication::setWindowIcon(QIcon(":/art/app_icon.png"));
+    QApplication::setWindowIcon(QIcon(":/art/app_icon_64.png"));
     QApplication::setDesktopFileName("qingai-dashu");
 
     // The windows are owned here and torn down in reverse order at exit;

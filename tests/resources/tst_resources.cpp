@@ -36,7 +36,7 @@ void TestResources::picture_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("skill icon strip") << ":/art/skills.png" << QByteArray("png") << QSize(3560, 40);
+    QTest::newRow("skill icon strip") << ":/art/skills.jpg" << QByteArray("jpeg") << QSize(3560, 40);
     QTest::newRow("panel backdrop") << ":/art/backdrop.jpg" << QByteArray("jpeg") << QSize(451, 381);
     for (int i = 0; i < 24; ++i) {
         const QString name = QStringLiteral("beast_%1").arg(i, 2, 10, QChar(u'0'));
@@ -44,7 +44,7 @@ void TestResources::picture_data()
             << QStringLiteral(":/art/%1.jpg").arg(name) << QByteArray("jpeg") << QSize(197, 178);
     }
     QTest::newRow("about picture") << ":/art/about.png" << QByteArray("png") << QSize(48, 48);
-    QTest::newRow("window icon") << ":/art/app_icon.png" << QByteArray("png") << QSize(256, 256);
+    QTest::newRow("window icon") << ":/art/app_icon_64.png" << QByteArray("png") << QSize(64, 64);
     for (const char *button : {"btn_commit", "btn_close", "btn_up", "btn_down", "btn_add", "btn_remove"})
         QTest::newRow(button) << QStringLiteral(":/art/%1.png").arg(QLatin1String(button)) << QByteArray("png")
                               << QSize(16, 16);
@@ -76,7 +76,7 @@ void TestResources::aboutPictureHasAPalette()
 
 void TestResources::skillIconsAreDistinctAndDrawn()
 {
-    const QImage strip = QImage(QStringLiteral(":/art/skills.png")).convertToFormat(QImage::Format_ARGB32);
+    const QImage strip = QImage(QStringLiteral(":/art/skills.jpg")).convertToFormat(QImage::Format_ARGB32);
     QVERIFY(!strip.isNull());
     QSet<QByteArray> seen;
     for (int k = 0; k < 88; ++k) {
@@ -97,7 +97,7 @@ void TestResources::skillIconsAreDistinctAndDrawn()
 
 void TestResources::frameLivesInItsEdgeStrips()
 {
-    const QImage frame = QImage(QStringLiteral(":/art/skills.png")).copy(88 * 40, 0, 40, 40);
+    const QImage frame = QImage(QStringLiteral(":/art/skills.jpg")).copy(88 * 40, 0, 40, 40);
     auto visible = [](QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) >= 60; };
     for (int i = 0; i < 40; ++i)
         for (int d = 0; d < 3; ++d) {

@@ -130,9 +130,9 @@ bool ContactSheet::write(const QString &artDir, const QString &outDir, const QLi
                          const QList<ArtEntry> &beasts, QString *error)
 {
     QDir().mkpath(outDir);
-    const QImage strip(artDir + QStringLiteral("/skills.png"));
+    const QImage strip(artDir + QStringLiteral("/skills.jpg"));
     if (strip.isNull()) {
-        *error = QStringLiteral("no skills.png in %1").arg(artDir);
+        *error = QStringLiteral("no skills.jpg in %1").arg(artDir);
         return false;
     }
     const bool ok = skillSheet(strip, skills, 1).save(outDir + QStringLiteral("/skills_1x.png"))
