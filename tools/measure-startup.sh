@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Launch-to-shown time and resident memory of the program next to an empty Qt
-# window of the same size, on the same display.
+# window of the same size, on the same display, and, for reference, next to
+# that window holding one line of Chinese text.
 #
 # Usage: tools/measure-startup.sh [runs]      (default 15)
 #
@@ -44,7 +45,7 @@ launch() {
     local start end pid shown settled
     while :; do
         start=$(date +%s%N)
-        "$1" >/dev/null 2>&1 &
+        "$@" >/dev/null 2>&1 &
         pid=$!
         until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
             kill -0 "$pid" 2>/dev/null || break
@@ -68,17 +69,24 @@ launch() {
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 # Interleaved, so that both see the same machine load.
-prog_runs=() base_runs=()
+prog_runs=() base_runs=() text_runs=()
 for _ in $(seq "$runs"); do
     prog_runs+=("$(launch "$bin")")
     base_runs+=("$(launch "$base")")
+    text_runs+=("$(launch "$base" --text)")
 done
 column() { printf '%s\n' "${@:2}" | awk -v c="$1" '{print $c}' | median; }
 pt=$(column 1 "${prog_runs[@]}") ps=$(column 2 "${prog_runs[@]}") pm=$(column 3 "${prog_runs[@]}")
 et=$(column 1 "${base_runs[@]}") es=$(column 2 "${base_runs[@]}") em=$(column 3 "${base_runs[@]}")
+tt=$(column 1 "${text_runs[@]}") ts=$(column 2 "${text_runs[@]}") tm=$(column 3 "${text_runs[@]}")
 
 printf 'medians of %d launches each\n' "$runs"
 printf '%-13s %10s %15s %17s\n' "" "time (ms)" "RSS shown (KiB)" "RSS settled (KiB)"
-printf '%-13s %10s %15s %17s\n' program "$pt" "$ps" "$pm" "empty window" "$et" "$es" "$em"
-awk -v a="$pt" -v b="$et" -v c="$ps" -v d="$es" -v e="$pm" -v f="$em" \
-    'BEGIN {printf "%-13s %10.2f %15.2f %17.2f   (targets 1.30 and 1.50)\n", "ratio", a / b, c / d, e / f}'
+printf '%-13s %10s %15s %17s\n' program "$pt" "$ps" "$pm" "empty window" "$et" "$es" "$em" \
+    "one text line" "$tt" "$ts" "$tm"
+ratio() {
+    awk -v l="$1" -v a="$2" -v b="$3" -v c="$4" -v d="$5" -v e="$6" -v f="$7" -v n="$8" \
+        'BEGIN {printf "%-13s %10.2f %15.2f %17.2f%s\n", l, a / b, c / d, e / f, n}'
+}
+ratio "program/empty" "$pt" "$et" "$ps" "$es" "$pm" "$em" "   (targets 1.30 and 1.50)"
+ratio "text/empty" "$tt" "$et" "$ts" "$es" "$tm" "$em" ""
