@@ -1,5 +1,7 @@
 #include "ButtonTabWidget.h"
 
+#include <QCursor>
+#include <QEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTabBar>
@@ -13,11 +15,20 @@ public:
         setDrawBase(false);
         setExpanding(false);
         setElideMode(Qt::ElideNone);
+        setAttribute(Qt::WA_Hover);
     }
 
 protected:
     QSize tabSizeHint(int) const override { return tabSize_; }
     QSize minimumTabSizeHint(int) const override { return tabSize_; }
+
+    bool event(QEvent* event) override
+    {
+        // The hovered button lights up like a push button does.
+        if (event->type() == QEvent::HoverMove || event->type() == QEvent::HoverLeave)
+            update();
+        return QTabBar::event(event);
+    }
 
     void paintEvent(QPaintEvent*) override
     {
@@ -35,7 +46,7 @@ protected:
             } else {
                 option.state |= QStyle::State_Raised;
             }
-            if (option.rect.contains(mapFromGlobal(QCursor::pos())) && underMouse())
+            if (underMouse() && option.rect.contains(mapFromGlobal(QCursor::pos())))
                 option.state |= QStyle::State_MouseOver;
             else
                 option.state &= ~QStyle::State_MouseOver;
