@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
-#include <QTabBar>
 #include <QTabWidget>
 
 #include "ButtonTabWidget.h"

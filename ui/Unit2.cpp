@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "AutoSizeLabel.h"
 #include "Fonts.h"
 #include "data/builtin_data.h"
 #include "ui/model/PanelText.h"
@@ -78,16 +79,12 @@ void TForm2::FormCreate()
 
     const QFont font = SongTiFont(14);
     for (int i = 0; i < 23; ++i) {
-        auto* caption = new QLabel(QString::fromUtf8(Places[i].caption), this);
+        auto* caption = new AutoSizeLabel(QString::fromUtf8(Places[i].caption), this,
+                                          QPoint(Places[i].captionX, Places[i].y));
         caption->setFont(font);
-        caption->setTextFormat(Qt::PlainText);
-        caption->move(Places[i].captionX, Places[i].y);
-        caption->adjustSize();
-        auto* value = new QLabel(this);
+        auto* value = new AutoSizeLabel(QString(), this, QPoint(Places[i].x, Places[i].y));
         value->setObjectName(QString("Label%1").arg(i + 1));
         value->setFont(font);
-        value->setTextFormat(Qt::PlainText);
-        value->move(Places[i].x, Places[i].y);
         values_.push_back(value);
     }
     for (int s = 1; s <= PanelText::SlotCount; ++s) {
@@ -95,11 +92,9 @@ void TForm2::FormCreate()
         slot->setObjectName(QString("Image%1").arg(s + 1));
         slot->setGeometry(265 + 42 * ((s - 1) % 4), 240 + 42 * ((s - 1) / 4), IconSize, IconSize);
     }
-    moreSkills_ = new QLabel(this);
+    moreSkills_ = new AutoSizeLabel(QString(), this, QPoint(432, 352));
     moreSkills_->setObjectName("MoreSkills");
-    moreSkills_->setTextFormat(Qt::PlainText);
     moreSkills_->setFont(font);
-    moreSkills_->move(432, 352);
     moreSkills_->hide();
 
     std::vector<std::string> lines = Memo1;
@@ -129,7 +124,7 @@ void TForm2::paintEvent(QPaintEvent*)
         painter.drawPixmap(0, 0, backdrop_);
 }
 
-QLabel* TForm2::ValueLabel(int number) const
+AutoSizeLabel* TForm2::ValueLabel(int number) const
 {
     return values_[number - 1];
 }
@@ -145,10 +140,9 @@ QLabel* TForm2::Slot(int slot) const
 
 void TForm2::SetValue(int number, const std::string& text)
 {
-    QLabel* label = ValueLabel(number);
-    label->setText(QString::fromStdString(text));
+    AutoSizeLabel* label = ValueLabel(number);
+    label->SetText(QString::fromStdString(text));
     label->setAccessibleName(QString::fromUtf8(Places[number - 1].caption) + " " + label->text());
-    label->adjustSize();
 }
 
 void TForm2::RefreshAll()
@@ -234,13 +228,12 @@ void TForm2::RefreshSkills()
     if (hidden.empty()) {
         moreSkills_->hide();
     } else {
-        moreSkills_->setText(QString("+%1").arg(hidden.size()));
+        moreSkills_->SetText(QString("+%1").arg(hidden.size()));
         QStringList tips;
         for (const auto& h : hidden)
             tips << QString::fromStdString(h);
         moreSkills_->setToolTip(tips.join("\n"));
         moreSkills_->setAccessibleName(QString("另有技能：") + tips.join("、"));
-        moreSkills_->adjustSize();
         moreSkills_->show();
     }
 }

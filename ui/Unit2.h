@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AutoSizeLabel.h"
 #include "engine/pet.h"
 
 class QLabel;
@@ -46,7 +47,7 @@ protected:
 private:
     void FormCreate();
     void FormClose();
-    QLabel* ValueLabel(int number) const;
+    AutoSizeLabel* ValueLabel(int number) const;
     QLabel* Slot(int slot) const;
     void SetValue(int number, const std::string& text);
     // Value labels first .. last (numbered from 1) from CurrentBeast.
@@ -54,8 +55,8 @@ private:
 
     QPixmap backdrop_;
     QLabel* picture_ = nullptr;
-    QLabel* moreSkills_ = nullptr;
-    std::vector<QLabel*> values_;
+    AutoSizeLabel* moreSkills_ = nullptr;
+    std::vector<AutoSizeLabel*> values_;
     int pictureIndex_ = -1;
 };
 
