@@ -39,9 +39,9 @@ void RadioList::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
     const QRect area = contentsRect();
-    const auto boxes = RadioListLayout::Arrange(Count(), columns_, area.width(), area.height());
-    for (int i = 0; i < Count(); ++i) {
-        const ItemBox& box = boxes[static_cast<std::size_t>(i)];
-        Item(i)->setGeometry(area.left() + box.Left, area.top() + box.Top, box.Width, box.Height);
-    }
+    const QList<QAbstractButton*> items = buttons_->buttons();
+    const auto boxes = RadioListLayout::Arrange(static_cast<int>(items.size()), columns_, area.width(), area.height());
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        items[static_cast<qsizetype>(i)]->setGeometry(area.left() + boxes[i].Left, area.top() + boxes[i].Top,
+                                                     boxes[i].Width, boxes[i].Height);
 }

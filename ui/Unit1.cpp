@@ -33,8 +33,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     setFixedSize(732, 523);
     setAttribute(Qt::WA_QuitOnClose);
     // MS Sans Serif has no Chinese; its captions come out in 宋体 at 12 px,
-    // so that face serves the whole window (and is the only one loaded at
-    // start-up, the panel using it too).
+    // so that face serves the whole window (and, the panel using it too, is
+    // the only Chinese face loaded at start-up).
     setFont(SongTiFont(12));
 
     Panel5 = new QWidget(this);
