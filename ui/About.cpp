@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "DialogFlags.h"
 #include "AutoSizeLabel.h"
 #include "Fonts.h"
 
@@ -43,8 +44,7 @@ QLabel* Wrapped(QWidget* parent, const char* name, const QString& text, QRect bo
 }  // namespace
 
 TAboutForm::TAboutForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, FixedDialogFlags())
 {
     setObjectName(QStringLiteral("AboutForm"));
     // A window title shows "&" as it is; it marks no shortcut there.

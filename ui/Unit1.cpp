@@ -27,7 +27,7 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
     setObjectName("Form1");
-    setWindowTitle("青霭灵踪之打书模拟器3.0");
+    setWindowTitle(ApplicationTitle());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(732, 523);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "DialogFlags.h"
 #include "AutoSizeLabel.h"
 #include "Fonts.h"
 #include "Unit1.h"
@@ -22,7 +23,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Form3");
     setWindowTitle("认证确认");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setWindowFlags(FixedDialogFlags());
     setModal(true);
     const QFont font = SongTiFont(13);
     setFont(font);

@@ -11,6 +11,7 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "DialogFlags.h"
 #include "AutoSizeLabel.h"
 #include "Fonts.h"
 #include "IconButton.h"
@@ -68,8 +69,7 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const char* icon
 }  // namespace
 
 TDIYForm::TDIYForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, FixedDialogFlags())
 {
     setObjectName(QStringLiteral("DIYForm"));
     setWindowTitle(QStringLiteral("完全DIY"));

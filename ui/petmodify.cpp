@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "DialogFlags.h"
 #include "AutoSizeLabel.h"
 #include "Fonts.h"
 #include "IconButton.h"
@@ -67,8 +68,7 @@ TModifyForm::TModifyForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("ModifyForm"));
     setWindowTitle(QStringLiteral("召唤兽修正"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(FixedDialogFlags());
     setFixedSize(219, 326);
     setFont(SongTiFont(13));
 

@@ -1,0 +1,8 @@
+#include "Skin.h"
+
+#include <QApplication>
+
+void InstallSkin(QApplication& app)
+{
+    Q_UNUSED(app);
+}

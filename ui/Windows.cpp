@@ -1,0 +1,32 @@
+#include "Windows.h"
+
+#include "About.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "petdiy.h"
+#include "petmodify.h"
+
+void CreateWindows()
+{
+    Form1 = new TForm1;
+    Form2 = new TForm2;
+    Form3 = new TForm3(Form1);
+    ModifyForm = new TModifyForm(Form1);
+    DIYForm = new TDIYForm(Form1);
+    AboutForm = new TAboutForm(Form1);
+}
+
+void DestroyWindows()
+{
+    // The panel is a child of Panel5 once shown, and not before: delete it
+    // first either way; that releases CurrentBeast.
+    delete Form2;
+    Form2 = nullptr;
+    delete Form1;  // and with it the dialogs
+    Form1 = nullptr;
+    Form3 = nullptr;
+    ModifyForm = nullptr;
+    DIYForm = nullptr;
+    AboutForm = nullptr;
+}
