@@ -11,6 +11,6 @@ bool SetUpApplication(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("qingai-dashu"));
     QApplication::setApplicationDisplayName(ApplicationTitle());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/app_icon_64.png")));
-    QApplication::setDesktopFileName(QStringLiteral("qingai-dashu"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.qingaidashu.Dashu"));
     return true;
 }
