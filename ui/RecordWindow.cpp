@@ -17,6 +17,9 @@
 
 namespace {
 constexpr int PreferredWidth = 380;
+// Taller than the main window where the screen allows: beside it the window
+// is narrow, and the odds wrap.
+constexpr int PreferredHeight = 660;
 constexpr int NarrowestWidth = 240;
 
 QString Joined(const std::vector<std::string>& lines)
@@ -47,7 +50,7 @@ RecordWindow::RecordWindow(const BookRecord& record, QWidget* mainWindow)
     createList();
     createFigures();
     followBookChoices(mainWindow);
-    resize(PreferredWidth, 560);
+    resize(PreferredWidth, PreferredHeight);
 }
 
 QPlainTextEdit* RecordWindow::makeText(const QString& name)
@@ -74,15 +77,15 @@ void RecordWindow::createFigures()
 {
     counters_ = makeText("本只召唤兽");
     counters_->setObjectName("BeastCounters");
-    counters_->setFixedHeight(counters_->fontMetrics().lineSpacing() * 4 + 12);
+    counters_->setFixedHeight(counters_->fontMetrics().lineSpacing() * 5 + 12);  // room for a wrapped first line
     layout()->addWidget(Framed("本只召唤兽", counters_));
     odds_ = makeText("下一本的几率");
     odds_->setObjectName("BookOdds");
     odds_->setMinimumHeight(odds_->fontMetrics().lineSpacing() * 8);
     layout()->addWidget(Framed("下一本的几率", odds_));
     auto* box = static_cast<QVBoxLayout*>(layout());
-    box->setStretch(0, 3);
-    box->setStretch(2, 2);
+    box->setStretch(0, 1);
+    box->setStretch(2, 1);
 }
 
 void RecordWindow::keyPressEvent(QKeyEvent* event)
@@ -131,11 +134,14 @@ void RecordWindow::PlaceBeside(const QWidget* mainWindow)
     const QRect free = screen->availableGeometry();
     const QRect main = mainWindow->frameGeometry();
     // Not shown yet, this window has no frame to measure; the main window's
-    // title bar and borders come from the same window manager.
+    // title bar and borders come from the same window manager. Placed by its
+    // client area, which is what a window not yet shown can be given.
+    const QPoint inset = mainWindow->geometry().topLeft() - main.topLeft();
     const QSize frame = main.size() - mainWindow->size();
     const int right = free.right() - main.right() - frame.width();
     const int left = main.left() - free.left() - frame.width();
-    const int height = std::min(main.height(), free.height()) - frame.height();
+    const int top = std::max(main.top(), free.top());
+    const int height = std::min(PreferredHeight, free.bottom() + 1 - top - frame.height());
     int width = PreferredWidth;
     int x = 0;
     if (right >= NarrowestWidth) {
@@ -145,8 +151,7 @@ void RecordWindow::PlaceBeside(const QWidget* mainWindow)
         width = std::min(width, left);
         x = main.left() - width - frame.width();
     } else {
-        x = free.right() - width - frame.width();
+        x = free.right() + 1 - width - frame.width();
     }
-    resize(width, std::max(height, 300));
-    move(x, std::max(main.top(), free.top()));
+    setGeometry(x + inset.x(), top + inset.y(), width, std::max(height, 300));
 }

@@ -101,11 +101,11 @@ std::vector<std::string> BookOdds::Lines(const std::vector<std::string>& skills,
         lines.push_back("覆盖一个已有技能：" + Both(AnyOverwrite(n)));
         lines.push_back("其中每个技能被覆盖：" + Both(EachOverwrite(n)));
     }
-    lines.push_back("");
-    lines.push_back("平均还要用几本书（只算没有的技能书；已有此技能的书被拒，不计数）：");
+    lines.push_back("平均还要几本（只算没有的技能书）：");
     if (n >= LastTarget)
         lines.push_back("已有 " + std::to_string(LastTarget) + " 个或更多技能");
     for (std::size_t target = std::max(FirstTarget, n + 1); target <= LastTarget; ++target)
         lines.push_back("到 " + std::to_string(target) + " 个技能：" + std::to_string(ExpectedBooks(n, target)) + " 本");
+    lines.push_back("已有此技能的书被拒，不计本数");
     return lines;
 }
