@@ -110,9 +110,11 @@ void RecordWindow::followBookChoices(QWidget* mainWindow)
 void RecordWindow::Refresh()
 {
     const auto& lines = record_.Lines();
-    const uint64_t fresh = std::min<uint64_t>(record_.LinesWritten() - shown_, lines.size());
-    if (record_.LinesWritten() < shown_)  // the record was started again
+    if (record_.LinesWritten() < shown_) {  // the record was started again
         list_->clear();
+        shown_ = 0;
+    }
+    const uint64_t fresh = std::min<uint64_t>(record_.LinesWritten() - shown_, lines.size());
     for (std::size_t i = lines.size() - fresh; i < lines.size(); ++i)
         list_->appendPlainText(QString::fromStdString(lines[i]));
     shown_ = record_.LinesWritten();

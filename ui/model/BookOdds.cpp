@@ -58,14 +58,11 @@ std::string BookOdds::FractionText(Fraction f)
 
 std::string BookOdds::PercentText(Fraction f, int digits)
 {
-    uint64_t scale = 100;
-    for (int i = 0; i < digits; ++i)
-        scale *= 10;
-    // Half up: (2 * n * scale + d) / (2 * d).
-    const uint64_t units = (2 * f.Numerator * scale + f.Denominator) / (2 * f.Denominator);
-    uint64_t unit = 1;
+    uint64_t unit = 1;  // 10^digits: hundredths of a percent for 2 digits
     for (int i = 0; i < digits; ++i)
         unit *= 10;
+    // Half up, in integers: (2 * n * 100 * unit + d) / (2 * d).
+    const uint64_t units = (2 * f.Numerator * 100 * unit + f.Denominator) / (2 * f.Denominator);
     std::string text = std::to_string(units / unit);
     if (digits > 0) {
         std::string decimals = std::to_string(units % unit);

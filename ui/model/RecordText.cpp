@@ -53,14 +53,14 @@ BookOutcome RecordText::Classify(const std::string& book, const TPet& before, co
     const auto& now = after.Skills;
     if (was == now && before.CertifiedSkill == after.CertifiedSkill) {
         outcome.kind = BookOutcome::Kind::Refused;
-        outcome.Certified = !book.empty() && book == before.CertifiedSkill;
+        outcome.certified = !book.empty() && book == before.CertifiedSkill;
         return outcome;
     }
     const auto differ = std::mismatch(was.begin(), was.end(), now.begin(), now.end());
     const std::size_t slot = static_cast<std::size_t>(differ.first - was.begin());
     if (slot >= now.size() || now[slot] != book)
         return outcome;
-    outcome.Slot = slot;
+    outcome.slot = slot;
     if (now.size() == was.size() + 1
         && std::equal(was.begin() + static_cast<std::ptrdiff_t>(slot), was.end(),
                       now.begin() + static_cast<std::ptrdiff_t>(slot) + 1)) {
@@ -69,7 +69,7 @@ BookOutcome RecordText::Classify(const std::string& book, const TPet& before, co
                && std::equal(was.begin() + static_cast<std::ptrdiff_t>(slot) + 1, was.end(),
                              now.begin() + static_cast<std::ptrdiff_t>(slot) + 1)) {
         outcome.kind = BookOutcome::Kind::Overwritten;
-        outcome.Lost = was[slot];
+        outcome.lost = was[slot];
     }
     return outcome;
 }
@@ -98,13 +98,13 @@ std::string RecordText::RollLine(const TPet& beast)
 std::string RecordText::BookLine(int count, const std::string& book, const BookOutcome& outcome)
 {
     if (outcome.kind == BookOutcome::Kind::Refused)
-        return book + (outcome.Certified ? "：已有此技能（已认证），未使用" : "：已有此技能，未使用");
+        return book + (outcome.certified ? "：已有此技能（已认证），未使用" : "：已有此技能，未使用");
     const std::string head = "第 " + std::to_string(count) + " 本 " + book + "：";
     switch (outcome.kind) {
     case BookOutcome::Kind::Inserted:
-        return head + "新增" + SlotText(outcome.Slot);
+        return head + "新增" + SlotText(outcome.slot);
     case BookOutcome::Kind::Overwritten:
-        return head + "覆盖" + SlotText(outcome.Slot) + "的 " + outcome.Lost;
+        return head + "覆盖" + SlotText(outcome.slot) + "的 " + outcome.lost;
     default:
         return head + "技能已改";
     }

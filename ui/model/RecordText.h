@@ -15,14 +15,14 @@ class TPet;
 struct BookOutcome {
     enum class Kind {
         Refused,      // the beast held it (or held it certified): nothing changed
-        Inserted,     // a new slot at Slot
-        Overwritten,  // Slot now holds the book; Lost stood there
+        Inserted,     // a new slot at `slot`
+        Overwritten,  // `slot` now holds the book; `lost` stood there
         Other,        // a change that fits neither (the list was edited otherwise)
     };
     Kind kind = Kind::Other;
-    std::size_t Slot = 0;  // counted from 0
-    std::string Lost;
-    bool Certified = false;  // refused because it is the certified skill
+    std::size_t slot = 0;  // counted from 0
+    std::string lost;
+    bool certified = false;  // refused because it is the certified skill
 };
 
 class RecordText {
