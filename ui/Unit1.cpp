@@ -12,6 +12,7 @@
 #include "Fonts.h"
 #include "MessageBoxes.h"
 #include "RadioList.h"
+#include "Record.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "About.h"
@@ -96,6 +97,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     MakeButton("BitBtn25", "认证", 328, 89, &TForm1::BitBtn25Click);
     MakeButton("BitBtn26", "打书", 512, 89, &TForm1::BitBtn26Click);
     MakeButton("BitBtn1", "关于软件", 648, 65, &TForm1::BitBtn1Click);
+    CreateRecordButton(this);
 }
 
 RadioList* TForm1::MakeBookList(int index, int columns)
@@ -141,7 +143,9 @@ void TForm1::FormShow()
 
 void TForm1::SpeedButton1Click(QPushButton* sender)
 {
+    const TPet before = *CurrentBeast;
     CurrentBeast->LoadBeast(sender->text().toStdString());
+    NoteRoll(before, *CurrentBeast);
     Form2->RefreshAll();
 }
 
@@ -164,7 +168,9 @@ void TForm1::BitBtn26Click()
 {
     if (SelectedBook.empty())
         return;
+    const TPet before = *CurrentBeast;
     CurrentBeast->HitBook(SelectedBook);
+    NoteBook(SelectedBook, before, *CurrentBeast);
     Form2->RefreshSkills();
 }
 
@@ -178,7 +184,9 @@ void TForm1::BitBtn25Click()
     Form3->ShowChoices(list);
     Form3->exec();
     if (!CertifyChoice.empty()) {
+        const TPet before = *CurrentBeast;
         CurrentBeast->Certify(CertifyChoice);
+        NoteCertify(CertifyChoice, before, *CurrentBeast);
         CertifyChoice.clear();
         Form2->RefreshSkills();
     }

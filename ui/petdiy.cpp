@@ -17,6 +17,7 @@
 #include "IconButton.h"
 #include "KeyFilter.h"
 #include "MessageBoxes.h"
+#include "Record.h"
 #include "Unit2.h"
 #include "data/builtin_data.h"
 #include "engine/pet.h"
@@ -257,6 +258,7 @@ void TDIYForm::BitBtn1Click()
     fields.Certify = CheckBox2->isChecked();
     fields.CertifiedSkill = ComboBox2->currentText().toStdString();
 
+    const TPet before = *CurrentBeast;
     const DiyCommitResult result = CommitDiy(*CurrentBeast, fields);
     switch (result.failure) {
     case DiyCommitResult::Failure::Integer:
@@ -268,6 +270,7 @@ void TDIYForm::BitBtn1Click()
     case DiyCommitResult::Failure::None:
         break;
     }
+    NoteCustom(before, *CurrentBeast);
     if (Form2)
         Form2->RefreshAll();
 }

@@ -17,6 +17,7 @@
 #include "IconButton.h"
 #include "KeyFilter.h"
 #include "MessageBoxes.h"
+#include "Record.h"
 #include "Unit2.h"
 #include "engine/strict_number.h"
 #include "ui/model/Cp936Text.h"
@@ -229,6 +230,7 @@ void TModifyForm::BitBtn1Click()
         return;
     const ModifyModel::Stored plan = model_.Plan(typed);
     TPet& beast = *CurrentBeast;
+    const TPet before = beast;
     beast.Name = Edit1->text().toStdString();
     beast.Level = plan.level;
     beast.Physique = plan.points[0];
@@ -239,6 +241,7 @@ void TModifyForm::BitBtn1Click()
     beast.Potential = plan.potential;
     beast.ComputeAttributes(beast.Level);
     model_.Remember(plan);
+    NoteCorrection(before, beast);
     if (plan.level != typed) {
         // The level was never lowered; the rows stand as they are.
         const QSignalBlocker blocker(Edit2);

@@ -1,0 +1,159 @@
+#include "RecordWindow.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "Fonts.h"
+#include "RadioList.h"
+#include "Unit1.h"
+#include "ui/model/BookOdds.h"
+#include "ui/model/BookRecord.h"
+
+namespace {
+constexpr int PreferredWidth = 380;
+// Taller than the main window where the screen allows: beside it the window
+// is narrow, and the odds wrap.
+constexpr int PreferredHeight = 660;
+constexpr int NarrowestWidth = 240;
+
+QString Joined(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list.join('\n');
+}
+
+QGroupBox* Framed(const QString& title, QWidget* content)
+{
+    auto* box = new QGroupBox(title);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(content);
+    return box;
+}
+}  // namespace
+
+RecordWindow::RecordWindow(const BookRecord& record, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool), record_(record)
+{
+    setObjectName("RecordWindow");
+    setWindowTitle("打书记录");
+    setFont(SongTiFont(13));
+    new QVBoxLayout(this);
+    createList();
+    createFigures();
+    followBookChoices(mainWindow);
+    resize(PreferredWidth, PreferredHeight);
+}
+
+QPlainTextEdit* RecordWindow::makeText(const QString& name)
+{
+    auto* text = new QPlainTextEdit(this);
+    text->setAccessibleName(name);
+    text->setReadOnly(true);
+    // Read, select and copy from the keyboard too; Tab leaves the box.
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setTabChangesFocus(true);
+    text->setFocusPolicy(Qt::StrongFocus);
+    return text;
+}
+
+void RecordWindow::createList()
+{
+    list_ = makeText("打书记录");
+    list_->setObjectName("RecordList");
+    list_->setMaximumBlockCount(static_cast<int>(BookRecord::MaxLines));
+    layout()->addWidget(list_);
+}
+
+void RecordWindow::createFigures()
+{
+    counters_ = makeText("本只召唤兽");
+    counters_->setObjectName("BeastCounters");
+    counters_->setFixedHeight(counters_->fontMetrics().lineSpacing() * 5 + 12);  // room for a wrapped first line
+    layout()->addWidget(Framed("本只召唤兽", counters_));
+    odds_ = makeText("下一本的几率");
+    odds_->setObjectName("BookOdds");
+    odds_->setMinimumHeight(odds_->fontMetrics().lineSpacing() * 8);
+    layout()->addWidget(Framed("下一本的几率", odds_));
+    auto* box = static_cast<QVBoxLayout*>(layout());
+    box->setStretch(0, 1);
+    box->setStretch(2, 1);
+}
+
+void RecordWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the window as it does a dialog; the record stays.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void RecordWindow::followBookChoices(QWidget* mainWindow)
+{
+    // Connected after the main window's own handler, so SelectedBook is
+    // already the new choice when the odds are rewritten.
+    if (!mainWindow)
+        return;
+    for (RadioList* list : mainWindow->findChildren<RadioList*>())
+        connect(list, &RadioList::MarkMoved, this, &RecordWindow::refreshFigures);
+}
+
+void RecordWindow::Refresh()
+{
+    const auto& lines = record_.Lines();
+    if (record_.LinesWritten() < shown_) {  // the record was started again
+        list_->clear();
+        shown_ = 0;
+    }
+    const uint64_t fresh = std::min<uint64_t>(record_.LinesWritten() - shown_, lines.size());
+    for (std::size_t i = lines.size() - fresh; i < lines.size(); ++i)
+        list_->appendPlainText(QString::fromStdString(lines[i]));
+    shown_ = record_.LinesWritten();
+    list_->verticalScrollBar()->setValue(list_->verticalScrollBar()->maximum());
+    refreshFigures();
+}
+
+void RecordWindow::refreshFigures()
+{
+    counters_->setPlainText(Joined(record_.CounterLines()));
+    odds_->setPlainText(Joined(BookOdds::Lines(record_.Skills(), record_.CertifiedSkill(), SelectedBook)));
+}
+
+void RecordWindow::PlaceBeside(const QWidget* mainWindow)
+{
+    const QScreen* screen = mainWindow ? mainWindow->screen() : this->screen();
+    if (!mainWindow || !screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QRect main = mainWindow->frameGeometry();
+    // Not shown yet, this window has no frame to measure; the main window's
+    // title bar and borders come from the same window manager. Placed by its
+    // client area, which is what a window not yet shown can be given.
+    const QPoint inset = mainWindow->geometry().topLeft() - main.topLeft();
+    const QSize frame = main.size() - mainWindow->size();
+    const int right = free.right() - main.right() - frame.width();
+    const int left = main.left() - free.left() - frame.width();
+    const int top = std::max(main.top(), free.top());
+    const int height = std::min(PreferredHeight, free.bottom() + 1 - top - frame.height());
+    int width = PreferredWidth;
+    int x = 0;
+    if (right >= NarrowestWidth) {
+        width = std::min(width, right);
+        x = main.right() + 1;
+    } else if (left >= NarrowestWidth) {
+        width = std::min(width, left);
+        x = main.left() - width - frame.width();
+    } else {
+        x = free.right() + 1 - width - frame.width();
+    }
+    setGeometry(x + inset.x(), top + inset.y(), width, std::max(height, 300));
+}

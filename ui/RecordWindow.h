@@ -1,0 +1,46 @@
+#pragma once
+// The "打书记录" tool window: the record's lines, the current beast's
+// counters and the exact odds of the next book. It only shows what
+// BookRecord and BookOdds produce, as plain, selectable text.
+
+#include <QWidget>
+
+#include <cstdint>
+
+class BookRecord;
+class QPlainTextEdit;
+
+class RecordWindow : public QWidget {
+    Q_OBJECT
+public:
+    // A tool window of `mainWindow` that follows its book choices. The
+    // record must outlive the window.
+    RecordWindow(const BookRecord& record, QWidget* mainWindow);
+
+    // Appends the lines added since the last refresh, scrolls to the newest
+    // and rewrites the counters and the odds.
+    void Refresh();
+    // Puts the window beside the main window: on its right when the screen
+    // has room, else on its left, else against the screen's right edge.
+    void PlaceBeside(const QWidget* mainWindow);
+
+    QPlainTextEdit* List() const { return list_; }
+    QPlainTextEdit* Counters() const { return counters_; }
+    QPlainTextEdit* Odds() const { return odds_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createList();
+    void createFigures();
+    void followBookChoices(QWidget* mainWindow);
+    void refreshFigures();
+    QPlainTextEdit* makeText(const QString& name);
+
+    const BookRecord& record_;
+    QPlainTextEdit* list_ = nullptr;
+    QPlainTextEdit* counters_ = nullptr;
+    QPlainTextEdit* odds_ = nullptr;
+    uint64_t shown_ = 0;  // lines written when last refreshed
+};

@@ -1,0 +1,78 @@
+#pragma once
+// The run's book record: one line per action on the current beast, and the
+// counters of books used. It only compares copies of the beast before and
+// after each action; it never touches a beast itself.
+//
+// The first beast it hears of is taken as the run's first roll, so a record
+// started late (after the beast panel rolled its default beast) still opens
+// with that roll.
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+class TPet;
+
+class BookRecord {
+public:
+    static constexpr std::size_t MaxLines = 1000;
+
+    // Books on the current beast; a new roll starts them at 0.
+    struct BeastCounters {
+        int BooksUsed = 0;  // books not refused
+        int NewSlots = 0;
+        int Overwritten = 0;
+        int Refused = 0;
+        bool operator==(const BeastCounters&) const = default;
+    };
+    // The whole run; never reset, not even when lines are dropped.
+    struct RunCounters {
+        int BeastsRolled = 0;
+        long long BooksUsed = 0;
+        bool operator==(const RunCounters&) const = default;
+    };
+
+    // Takes `beast` as the run's first roll unless a beast is known already.
+    void Start(const TPet& beast);
+    bool Started() const { return started_; }
+
+    // Each Note first Starts with `before`. `after` becomes the current beast.
+    void NoteRoll(const TPet& before, const TPet& after);
+    void NoteBook(const std::string& book, const TPet& before, const TPet& after);
+    void NoteCertify(const std::string& skill, const TPet& before, const TPet& after);
+    void NoteCorrection(const TPet& before, const TPet& after);
+    void NoteCustom(const TPet& before, const TPet& after);
+
+    // The newest MaxLines lines, oldest first.
+    const std::deque<std::string>& Lines() const { return lines_; }
+    // Every line ever added, dropped ones included: a view that has shown
+    // the first k lines shows the rest by taking the last
+    // LinesWritten() - k of Lines().
+    uint64_t LinesWritten() const { return written_; }
+
+    const BeastCounters& Beast() const { return beast_; }
+    const RunCounters& Run() const { return run_; }
+    // The current beast as last seen.
+    const std::string& Name() const { return name_; }
+    const std::vector<std::string>& Skills() const { return skills_; }
+    const std::string& CertifiedSkill() const { return certified_; }
+
+    // The lines shown under "本只召唤兽": name, skills, the counters.
+    std::vector<std::string> CounterLines() const;
+
+private:
+    void Add(std::string line);
+    void Roll(const TPet& beast);
+    void Follow(const TPet& beast);
+
+    bool started_ = false;
+    std::deque<std::string> lines_;
+    uint64_t written_ = 0;
+    BeastCounters beast_;
+    RunCounters run_;
+    std::string name_;
+    std::vector<std::string> skills_;
+    std::string certified_;
+};
