@@ -248,7 +248,7 @@ TEST(Statistics, RealClockDrawsOfOneRollAreIndependent)
         for (const std::string& piece : pieces)
             growths.push_back(std::stod(piece));
         TPet::SplitText(pet.InnateSkills, ',', pieces);
-        for (int roll = 0; roll < 1000; ++roll) {
+        for (int roll = 0; roll < 700; ++roll) {
             pet.RollAptitudes();
             pet.RollGrowth();
             pet.RollElement();
