@@ -110,6 +110,20 @@ TEST(Statistics, RealClockDrawsFollowTheExactChances)
     }
 }
 
+// The seed is the low 32 bits of a nanosecond counter, so the difference of
+// two seeds (mod 2^32) is the time between the reads.
+TEST(Statistics, RealClockSeedsOfBackToBackDrawsLieAtLeastAMicrosecondApart)
+{
+    SetClock(nullptr);
+    Reseed();
+    uint32_t previous = RandomSeed;
+    for (int draw = 0; draw < 50; ++draw) {
+        Reseed();
+        EXPECT_GE(RandomSeed - previous, 1000u) << "draw " << draw;
+        previous = RandomSeed;
+    }
+}
+
 namespace {
 
 constexpr int32_t ShareBound = 25;
