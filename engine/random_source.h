@@ -43,7 +43,7 @@ public:
 // past the one it handed out before, sleeping (nanosleep) until then. The
 // kernel wakes the thread a few microseconds late, by a different amount each
 // time, so the gap between two seeds varies by far more than 32 counts and
-// consecutive draws are independent. It costs some 50 to 100 us per draw that
+// consecutive draws are independent. It costs some 50 to 150 us per draw that
 // has no wait of its own; a draw after Sleep(1) never waits here. The seed
 // stays the low 32 bits of the nanosecond counter.
 void SetClock(Clock* clock);

@@ -1,6 +1,6 @@
 // Compute cost of the rules beside their prescribed 1 ms waits: with a free
 // clock the waits cost nothing, with the system clock they dominate. Besides
-// its prescribed waits a roll with the system clock spends some 50 to 100 us
+// its prescribed waits a roll with the system clock spends some 50 to 150 us
 // on each of its ~19 draws without a wait (the counter read's 1 us step, as
 // the kernel wakes from it).
 
