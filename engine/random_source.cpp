@@ -11,10 +11,21 @@ class SystemClock final : public Clock {
 public:
     bool QueryCounter(uint64_t& ticks) override
     {
-        timespec now{};
-        if (clock_gettime(CLOCK_MONOTONIC, &now) != 0)
+        uint64_t now = 0;
+        if (!ReadNanoseconds(now))
             return false;
-        ticks = static_cast<uint64_t>(now.tv_sec) * 1000000000u + static_cast<uint64_t>(now.tv_nsec);
+        // The sleep's own length, not the minimum step, is what varies the
+        // gap between seeds: the kernel wakes the thread microseconds late,
+        // by a different amount every time.
+        while (handedOut_ && now - lastHandedOut_ < MinimumStepNs) {
+            const timespec rest{0, static_cast<long>(MinimumStepNs - (now - lastHandedOut_))};
+            nanosleep(&rest, nullptr);
+            if (!ReadNanoseconds(now))
+                return false;
+        }
+        handedOut_ = true;
+        lastHandedOut_ = now;
+        ticks = now;
         return true;
     }
 
@@ -33,6 +44,21 @@ public:
         while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
         }
     }
+
+private:
+    static constexpr uint64_t MinimumStepNs = 1000;
+
+    static bool ReadNanoseconds(uint64_t& ns)
+    {
+        timespec now{};
+        if (clock_gettime(CLOCK_MONOTONIC, &now) != 0)
+            return false;
+        ns = static_cast<uint64_t>(now.tv_sec) * 1000000000u + static_cast<uint64_t>(now.tv_nsec);
+        return true;
+    }
+
+    bool handedOut_ = false;
+    uint64_t lastHandedOut_ = 0;
 };
 
 SystemClock systemClock;
