@@ -178,13 +178,16 @@ void drawCloudBank(QPainter &p, const Palette &pal)
         p.setBrush(pass == 0 ? edge : body);
         for (int i = 0; i < 8; ++i) {
             const qreal r = (radii[i] + (pass == 0 ? 2.0 : 0.0)) * S;
-            p.drawEllipse(QPointF(W * 0.5, GroundY + 2 * S) + puffs[i] * S, r * 1.15, r * 0.8);
+            p.drawEllipse(QPointF(W * 0.5, GroundY + 12 * S) + puffs[i] * S, r * 1.15, r * 0.7);
         }
+        // The bank runs on past the lower edge, so no gap between puffs shows there.
+        if (pass == 1)
+            p.drawRect(QRectF(W * 0.5 - 60 * S, GroundY + 14 * S, 125 * S, H));
     }
     // A brighter crest on every puff gives the bank its volume.
     p.setBrush(QColor(255, 255, 255, 150));
     for (int i = 0; i < 6; ++i)
-        p.drawEllipse(QPointF(W * 0.5, GroundY - 4 * S) + puffs[i] * S, radii[i] * S * 0.7, radii[i] * S * 0.4);
+        p.drawEllipse(QPointF(W * 0.5, GroundY + 7 * S) + puffs[i] * S, radii[i] * S * 0.7, radii[i] * S * 0.35);
 }
 
 void drawShadow(QPainter &p)
