@@ -63,9 +63,7 @@ void TForm2::FormCreate()
     backdrop_ = QPixmap(":/art/backdrop.jpg");
     Memo1 = CatalogueLines();
     Memo2 = DescriptionLines();
-    const QPixmap strip(":/art/skills.jpg");
-    for (int k = 0; k <= FrameIcon; ++k)
-        ImageList1.push_back(strip.isNull() ? QPixmap() : strip.copy(k * IconSize, 0, IconSize, IconSize));
+    ImageList1 = IconList(QStringLiteral(":/art/skills/%1.jpg"), FrameIcon + 1);
 
     picture_ = new QLabel(this);
     picture_->setObjectName("Image1");

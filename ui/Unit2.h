@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AutoSizeLabel.h"
+#include "IconList.h"
 #include "engine/pet.h"
 
 class QLabel;
@@ -33,7 +34,7 @@ public:
     // and the 89 icons (index 88 is the certification frame).
     std::vector<std::string> Memo1;
     std::vector<std::string> Memo2;
-    std::vector<QPixmap> ImageList1;
+    IconList ImageList1;
 
     // The picture in front, as a catalogue index (-1 before the first one).
     int PictureIndex() const { return pictureIndex_; }

@@ -3,6 +3,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
@@ -10,6 +12,33 @@
 
 #include <algorithm>
 #include <utility>
+
+#include "ui/IconList.h"
+
+namespace {
+
+QString skillIconPath(int k)
+{
+    return QStringLiteral(":/art/skills/%1.jpg").arg(k, 2, 10, QChar(u'0'));
+}
+
+// The data rows of mapping.tsv, split into their columns.
+QList<QStringList> mappingRows()
+{
+    QFile mapping(QStringLiteral(DASHU_SOURCE_DIR "/tools/artgen/mapping.tsv"));
+    if (!mapping.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QList<QStringList> rows;
+    bool header = true;
+    for (const QString &row : QString::fromUtf8(mapping.readAll()).split(u'\n')) {
+        if (row.isEmpty() || row.startsWith(u'#') || std::exchange(header, false))
+            continue;
+        rows.append(row.split(u'\t'));
+    }
+    return rows;
+}
+
+} // namespace
 
 class TestResources : public QObject
 {
@@ -22,6 +51,9 @@ private slots:
     void aboutPictureHasAPalette();
     void skillIconsAreDistinctAndDrawn();
     void frameLivesInItsEdgeStrips();
+    void iconListDecodesOnFirstUseOnly();
+    void iconListGivesNullForMissingIcons();
+    void beastPicturesShowDifferentFigures();
     void creditsNameEveryMappedIcon();
 };
 
@@ -36,7 +68,9 @@ void TestResources::picture_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("skill icon strip") << ":/art/skills.jpg" << QByteArray("jpeg") << QSize(3560, 40);
+    for (int k = 0; k <= 88; ++k)
+        QTest::newRow(qPrintable(QStringLiteral("skill icon %1").arg(k))) << skillIconPath(k) << QByteArray("jpeg")
+                                                                           << QSize(40, 40);
     QTest::newRow("panel backdrop") << ":/art/backdrop.jpg" << QByteArray("jpeg") << QSize(451, 381);
     for (int i = 0; i < 24; ++i) {
         const QString name = QStringLiteral("beast_%1").arg(i, 2, 10, QChar(u'0'));
@@ -76,11 +110,12 @@ void TestResources::aboutPictureHasAPalette()
 
 void TestResources::skillIconsAreDistinctAndDrawn()
 {
-    const QImage strip = QImage(QStringLiteral(":/art/skills.jpg")).convertToFormat(QImage::Format_ARGB32);
-    QVERIFY(!strip.isNull());
+    // Through the panel's own list, so a wrong file name pattern fails here.
+    const IconList icons(QStringLiteral(":/art/skills/%1.jpg"), 89);
     QSet<QByteArray> seen;
     for (int k = 0; k < 88; ++k) {
-        const QImage icon = strip.copy(40 * k, 0, 40, 40);
+        const QImage icon = icons[k].toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(40, 40));
         // An icon must be opaque: the backdrop's dark cell must not show through.
         QSet<QRgb> distinct;
         for (int y = 0; y < 40; ++y)
@@ -97,7 +132,7 @@ void TestResources::skillIconsAreDistinctAndDrawn()
 
 void TestResources::frameLivesInItsEdgeStrips()
 {
-    const QImage frame = QImage(QStringLiteral(":/art/skills.jpg")).copy(88 * 40, 0, 40, 40);
+    const QImage frame(skillIconPath(88));
     auto visible = [](QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) >= 60; };
     for (int i = 0; i < 40; ++i)
         for (int d = 0; d < 3; ++d) {
@@ -109,11 +144,66 @@ void TestResources::frameLivesInItsEdgeStrips()
     QCOMPARE(frame.pixel(20, 20) & 0xffffff, 0u);
 }
 
+void TestResources::iconListDecodesOnFirstUseOnly()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const IconList icons(dir.filePath(QStringLiteral("%1.png")), 3);
+    // Written after the list was made: a list that decoded up front would
+    // hold a null icon here.
+    QImage red(40, 40, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(dir.filePath(QStringLiteral("01.png"))));
+    const QPixmap &first = icons[1];
+    QCOMPARE(first.toImage().convertToFormat(QImage::Format_RGB32), red);
+    // Once decoded, the icon is kept: the file is not read again.
+    QImage blue(red);
+    blue.fill(Qt::blue);
+    QVERIFY(blue.save(dir.filePath(QStringLiteral("01.png"))));
+    QCOMPARE(&icons[1], &first);
+    QCOMPARE(icons[1].toImage().convertToFormat(QImage::Format_RGB32), red);
+}
+
+void TestResources::iconListGivesNullForMissingIcons()
+{
+    const IconList icons(QStringLiteral(":/art/skills/%1.jpg"), 89);
+    QCOMPARE(icons.size(), std::size_t(89));
+    QVERIFY(!icons[88].isNull());
+    QVERIFY(icons[89].isNull());
+    QVERIFY(icons[std::size_t(-1)].isNull());
+    const IconList missing(QStringLiteral(":/art/no-such-folder/%1.jpg"), 2);
+    QVERIFY(missing[0].isNull());
+    QVERIFY(IconList()[0].isNull());
+    QCOMPARE(IconList().size(), std::size_t(0));
+}
+
+void TestResources::beastPicturesShowDifferentFigures()
+{
+    // Each template has a creature of its own: no main motif serves twice,
+    // and no two pictures came out the same.
+    QSet<QString> figures;
+    int beasts = 0;
+    for (const QStringList &f : mappingRows()) {
+        if (f.value(0) != QLatin1String("beast"))
+            continue;
+        ++beasts;
+        const QString figure = f.value(3).split(u',').first().trimmed();
+        QVERIFY2(!figures.contains(figure), qPrintable(f.value(2) + QStringLiteral(" repeats ") + figure));
+        figures.insert(figure);
+    }
+    QCOMPARE(beasts, 24);
+    QList<QImage> pictures;
+    for (int i = 0; i < 24; ++i) {
+        const QImage picture(QStringLiteral(":/art/beast_%1.jpg").arg(i, 2, 10, QChar(u'0')));
+        for (int j = 0; j < i; ++j)
+            QVERIFY2(picture != pictures[j], qPrintable(QStringLiteral("beast %1 = beast %2").arg(i).arg(j)));
+        pictures.append(picture);
+    }
+}
+
 void TestResources::creditsNameEveryMappedIcon()
 {
-    QFile mapping(QStringLiteral(DASHU_SOURCE_DIR "/tools/artgen/mapping.tsv"));
     QFile credits(QStringLiteral(DASHU_SOURCE_DIR "/data/art/CREDITS.md"));
-    QVERIFY(mapping.open(QIODevice::ReadOnly | QIODevice::Text));
     QVERIFY(credits.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString text = QString::fromUtf8(credits.readAll());
     QVERIFY(text.contains(QStringLiteral("https://creativecommons.org/licenses/by/3.0/")));
@@ -126,13 +216,9 @@ void TestResources::creditsNameEveryMappedIcon()
         for (const QString &icon : m.captured(2).split(QStringLiteral(", ")))
             listed.insert(icon.trimmed());
     }
-    bool header = true;
-    for (const QString &row : QString::fromUtf8(mapping.readAll()).split(u'\n')) {
-        if (row.isEmpty() || row.startsWith(u'#'))
-            continue;
-        if (std::exchange(header, false))
-            continue;
-        const QStringList f = row.split(u'\t');
+    const QList<QStringList> rows = mappingRows();
+    QCOMPARE(rows.size(), 88 + 24);
+    for (const QStringList &f : rows) {
         QVERIFY(f.size() > 3);
         for (const QString &icon : f[3].split(u',', Qt::SkipEmptyParts))
             QVERIFY2(listed.contains(icon.trimmed()), qPrintable(icon + QStringLiteral(" is not credited")));

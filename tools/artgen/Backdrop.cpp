@@ -4,10 +4,13 @@
 #include "Paint.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+
+#include <cmath>
 
 namespace {
 
@@ -97,16 +100,32 @@ void drawInset(QPainter &p, const QRectF &r, const QColor &fill, const QColor &d
     p.drawLine(r.topRight() + QPointF(-0.5, 0.5), r.bottomRight() + QPointF(-0.5, -0.5));
 }
 
+// How far below a value label's top its box starts, so that the digits the
+// label draws sit in the middle of the box. The panel's labels are as tall
+// as their font's line and put the baseline at the font's ascent; the font
+// is the panel's own (宋体, or the serif CJK face that stands in for it).
+qreal valueBoxOffset(qreal boxHeight)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
+    f.setPixelSize(14);
+    const QFontMetricsF fm(f);
+    const QRectF ink = fm.tightBoundingRect(QStringLiteral("0123456789/"));
+    return std::round(fm.ascent() + ink.center().y() - boxHeight / 2);
+}
+
 void drawValueBoxes(QPainter &p)
 {
     const QColor fill(255, 251, 240, 200), dark(150, 115, 70, 150), light(255, 255, 255, 200);
+    const qreal h = 19;
+    const qreal d = valueBoxOffset(h);
     for (int t : {32, 54, 76, 98, 120, 143, 168, 191, 214})
-        drawInset(p, QRectF(372, t - 2, 76, 19), fill, dark, light);
-    drawInset(p, QRectF(56, 206, 104, 19), fill, dark, light);
-    drawInset(p, QRectF(212, 206, 46, 19), fill, dark, light);
+        drawInset(p, QRectF(372, t + d, 76, h), fill, dark, light);
+    drawInset(p, QRectF(56, 208 + d, 104, h), fill, dark, light);
+    drawInset(p, QRectF(212, 208 + d, 46, h), fill, dark, light);
     for (int t : {232, 256, 280, 304, 328, 352}) {
-        drawInset(p, QRectF(56, t - 2, 96, 19), fill, dark, light);
-        drawInset(p, QRectF(201, t - 2, 57, 19), fill, dark, light);
+        drawInset(p, QRectF(56, t + d, 96, h), fill, dark, light);
+        drawInset(p, QRectF(201, t + d, 57, h), fill, dark, light);
     }
 }
 

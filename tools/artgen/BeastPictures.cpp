@@ -165,6 +165,31 @@ void drawGround(QPainter &p, const ArtEntry &e, const Palette &pal, QRandomGener
     }
 }
 
+// A bank of cloud under the figure, in front of it, for the creatures that
+// ride or tread the clouds.
+void drawCloudBank(QPainter &p, const Palette &pal)
+{
+    const QColor edge = Paint::mix(pal.skyTop, Qt::black, 0.35);
+    const QColor body = Paint::mix(Qt::white, pal.skyBottom, 0.25);
+    const QPointF puffs[] = {{-62, 6}, {-36, -8}, {-8, -14}, {22, -10}, {50, -4}, {72, 8}, {-20, 10}, {30, 10}};
+    const qreal radii[] = {20, 24, 26, 25, 22, 16, 22, 22};
+    for (int pass = 0; pass < 2; ++pass) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(pass == 0 ? edge : body);
+        for (int i = 0; i < 8; ++i) {
+            const qreal r = (radii[i] + (pass == 0 ? 2.0 : 0.0)) * S;
+            p.drawEllipse(QPointF(W * 0.5, GroundY + 12 * S) + puffs[i] * S, r * 1.15, r * 0.7);
+        }
+        // The bank runs on past the lower edge, so no gap between puffs shows there.
+        if (pass == 1)
+            p.drawRect(QRectF(W * 0.5 - 60 * S, GroundY + 14 * S, 125 * S, H));
+    }
+    // A brighter crest on every puff gives the bank its volume.
+    p.setBrush(QColor(255, 255, 255, 150));
+    for (int i = 0; i < 6; ++i)
+        p.drawEllipse(QPointF(W * 0.5, GroundY + 7 * S) + puffs[i] * S, radii[i] * S * 0.7, radii[i] * S * 0.35);
+}
+
 void drawShadow(QPainter &p)
 {
     QRadialGradient shadow(QPointF(W * 0.5, GroundY + 12), W * 0.36);
@@ -204,6 +229,87 @@ void drawGrain(QPainter &p, QRandomGenerator &rng)
     }
 }
 
+// Where an accessory icon goes, in picture pixels at the painting scale.
+struct Placement
+{
+    QPointF centre;
+    qreal size = 0;
+    enum Layer { Behind, Front } layer = Behind;
+    enum Look { Accessory, Halo, Cloud, Figure } look = Accessory;
+};
+
+// The placement words of a beast row's corner column (see mapping.tsv); an
+// "x:y:size" triple, in fractions of the picture width and height, puts a
+// part of the creature itself (a head, a limb) where the word list cannot.
+bool placementOf(const QString &word, Placement *out)
+{
+    const qreal side = 62 * S;
+    const qreal sideY = GroundY + 8 * S - side / 2;
+    if (word == QLatin1String("right"))
+        *out = {QPointF(W - 6 * S - side / 2, sideY), side, Placement::Behind, Placement::Accessory};
+    else if (word == QLatin1String("left"))
+        *out = {QPointF(6 * S + side / 2, sideY), side, Placement::Behind, Placement::Accessory};
+    else if (word == QLatin1String("top-right"))
+        *out = {QPointF(W - 8 * S - 26 * S, 34 * S), 52 * S, Placement::Behind, Placement::Accessory};
+    else if (word == QLatin1String("top-left"))
+        *out = {QPointF(8 * S + 26 * S, 34 * S), 52 * S, Placement::Behind, Placement::Accessory};
+    else if (word == QLatin1String("hand"))
+        *out = {QPointF(W - 44 * S, GroundY - 58 * S), 66 * S, Placement::Front, Placement::Accessory};
+    else if (word == QLatin1String("behind"))
+        *out = {QPointF(W / 2.0, GroundY + 10 - 82 * S), 170 * S, Placement::Behind, Placement::Halo};
+    else if (word == QLatin1String("below"))
+        *out = {QPointF(W / 2.0, GroundY - 4 * S), 118 * S, Placement::Front, Placement::Cloud};
+    else {
+        const QStringList f = word.split(u':');
+        bool okX = false, okY = false, okS = false;
+        if (f.size() != 3)
+            return false;
+        *out = {QPointF(f[0].toDouble(&okX) * W, f[1].toDouble(&okY) * H), f[2].toDouble(&okS) * W,
+                Placement::Front, Placement::Figure};
+        return okX && okY && okS;
+    }
+    return true;
+}
+
+// One icon of the picture, coloured by its look: the creature in its own
+// gradient, accessories in the accent colour, a halo as a faint glow, a
+// cloud in white.
+void drawPart(QPainter &p, IconSet &icons, const QString &icon, const Placement &at, const Palette &pal)
+{
+    const int size = int(at.size);
+    const QImage m = icons.mask(icon, size);
+    const QPointF topLeft = at.centre - QPointF(size / 2.0, size / 2.0);
+    QLinearGradient g(0, 0, size * 0.3, size);
+    switch (at.look) {
+    case Placement::Figure:
+        g.setColorAt(0, pal.glyphTop);
+        g.setColorAt(1, pal.glyphBottom);
+        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.glyphBottom, Qt::black, 0.75), 1.6 * S,
+                         QColor(0, 0, 0, 120), QPointF(4, 5) * S, 5 * S);
+        break;
+    case Placement::Accessory:
+        g.setFinalStop(0, size);
+        g.setColorAt(0, Paint::mix(pal.accent, Qt::white, 0.45));
+        g.setColorAt(1, pal.accent);
+        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.accent, Qt::black, 0.7), 2.0 * S,
+                         QColor(0, 0, 0, 110), QPointF(3, 4) * S, 4 * S);
+        break;
+    case Placement::Halo: {
+        QColor c = Paint::mix(pal.accent, Qt::white, 0.35);
+        c.setAlpha(150);
+        Paint::drawGlyph(p, topLeft, m, c, QColor(255, 255, 255, 60), 1.0 * S);
+        break;
+    }
+    case Placement::Cloud:
+        g.setFinalStop(0, size);
+        g.setColorAt(0, QColor("#ffffff"));
+        g.setColorAt(1, Paint::mix(pal.skyBottom, pal.skyTop, 0.35));
+        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.skyTop, Qt::black, 0.45), 1.4 * S,
+                         QColor(0, 0, 0, 60), QPointF(2, 3) * S, 4 * S);
+        break;
+    }
+}
+
 } // namespace
 
 QImage BeastPictures::picture(const ArtEntry &beast)
@@ -219,27 +325,29 @@ QImage BeastPictures::picture(const ArtEntry &beast)
     drawGround(p, beast, pal, rng);
     drawShadow(p);
 
-    // Accessory motifs (a fairy's flower, vase or scroll) stand beside the
-    // figure, behind it, so the figure stays whole.
-    const int main = 150 * S;
-    const QPointF mainAt((W - main) / 2.0, GroundY + 10 - main);
-    const QColor outline = Paint::mix(pal.glyphBottom, Qt::black, 0.75);
+    QList<Placement> placements;
+    const QStringList words = beast.corner.isEmpty() ? QStringList{QStringLiteral("right"), QStringLiteral("left")}
+                                                     : beast.corner.split(u',', Qt::SkipEmptyParts);
     for (int i = 1; i < beast.icons.size(); ++i) {
-        const int size = 62 * S;
-        const QImage m = m_icons.mask(beast.icons[i], size);
-        const QPointF at = i == 1 ? QPointF(W - size - 6 * S, GroundY - size + 8 * S)
-                                  : QPointF(6 * S, GroundY - size + 8 * S);
-        QLinearGradient g(0, 0, 0, size);
-        g.setColorAt(0, Paint::mix(pal.accent, Qt::white, 0.45));
-        g.setColorAt(1, pal.accent);
-        Paint::drawGlyph(p, at, m, g, Paint::mix(pal.accent, Qt::black, 0.7), 2.0 * S,
-                         QColor(0, 0, 0, 110), QPointF(3, 4) * S, 4 * S);
+        Placement at;
+        if (!placementOf(words.value(i - 1).trimmed(), &at))
+            qFatal("artgen: %s: no placement for accessory %s", qPrintable(beast.name), qPrintable(beast.icons[i]));
+        placements.append(at);
     }
-    const QImage m = m_icons.mask(beast.icons.first(), main);
-    QLinearGradient g(0, 0, main * 0.3, main);
-    g.setColorAt(0, pal.glyphTop);
-    g.setColorAt(1, pal.glyphBottom);
-    Paint::drawGlyph(p, mainAt, m, g, outline, 1.6 * S, QColor(0, 0, 0, 120), QPointF(4, 5) * S, 5 * S);
+    const auto drawLayer = [&](Placement::Layer layer) {
+        for (int i = 1; i < beast.icons.size(); ++i)
+            if (placements[i - 1].layer == layer)
+                drawPart(p, m_icons, beast.icons[i], placements[i - 1], pal);
+    };
+    // Accessories (a fairy's flower, vase or scroll) stand beside the figure,
+    // behind it, so the figure stays whole; clouds and held things go in front.
+    drawLayer(Placement::Behind);
+    const int main = 150 * S;
+    drawPart(p, m_icons, beast.icons.first(),
+             {QPointF(W / 2.0, GroundY + 10 - main / 2.0), qreal(main), Placement::Front, Placement::Figure}, pal);
+    drawLayer(Placement::Front);
+    if (has(beast, "cloudbank"))
+        drawCloudBank(p, pal);
 
     drawGrain(p, rng);
     drawVignette(p);
@@ -247,3 +355,4 @@ QImage BeastPictures::picture(const ArtEntry &beast)
     return big.scaled(Width, Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }
+

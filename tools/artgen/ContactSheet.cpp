@@ -130,11 +130,19 @@ bool ContactSheet::write(const QString &artDir, const QString &outDir, const QLi
                          const QList<ArtEntry> &beasts, QString *error)
 {
     QDir().mkpath(outDir);
-    const QImage strip(artDir + QStringLiteral("/skills.jpg"));
-    if (strip.isNull()) {
-        *error = QStringLiteral("no skills.jpg in %1").arg(artDir);
-        return false;
+    // The sheets show the icons as the program decodes them, side by side.
+    QImage strip(40 * (skills.size() + 1), 40, QImage::Format_RGB32);
+    QPainter p(&strip);
+    for (int k = 0; k <= skills.size(); ++k) {
+        const QString path = artDir + QStringLiteral("/skills/%1.jpg").arg(k, 2, 10, QChar(u'0'));
+        const QImage icon(path);
+        if (icon.isNull()) {
+            *error = QStringLiteral("no %1").arg(path);
+            return false;
+        }
+        p.drawImage(40 * k, 0, icon);
     }
+    p.end();
     const bool ok = skillSheet(strip, skills, 1).save(outDir + QStringLiteral("/skills_1x.png"))
                     && skillSheet(strip, skills, 3).save(outDir + QStringLiteral("/skills_3x.png"))
                     && beastSheet(artDir, beasts).save(outDir + QStringLiteral("/beasts.png"))

@@ -162,13 +162,11 @@ QImage SkillIcons::frame()
     return out;
 }
 
-QImage SkillIcons::strip(const QList<ArtEntry> &skills)
+QList<QImage> SkillIcons::all(const QList<ArtEntry> &skills)
 {
-    QImage out(Size * (Count + 1), Size, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
-    QPainter p(&out);
+    QList<QImage> out(Count + 1);
     for (const ArtEntry &e : skills)
-        p.drawImage(e.index * Size, 0, icon(e));
-    p.drawImage(Count * Size, 0, frame());
+        out[e.index] = icon(e).convertToFormat(QImage::Format_RGB32);
+    out[Count] = frame().convertToFormat(QImage::Format_RGB32);
     return out;
 }

@@ -6,8 +6,8 @@
 
 class IconSet;
 
-// The skill icon strip: 88 skill icons of 40 x 40 in vocabulary order and
-// the certification frame as picture 88, side by side in one row.
+// The skill icons: 88 icons of 40 x 40 in vocabulary order and the
+// certification frame as picture 88.
 class SkillIcons
 {
 public:
@@ -16,7 +16,8 @@ public:
 
     explicit SkillIcons(IconSet &icons) : m_icons(icons) {}
 
-    QImage strip(const QList<ArtEntry> &skills);
+    // Picture k of the list, for k in 0..Count; skills holds every index once.
+    QList<QImage> all(const QList<ArtEntry> &skills);
     QImage icon(const ArtEntry &skill);
     // Black ground with a red and gold border; only the 3-pixel edge strips
     // are ever copied onto a certified skill, so the border lives there.

@@ -1,0 +1,33 @@
+#pragma once
+// A list of equally sized icons stored one file each, decoded only when an
+// icon is first asked for: start-up then pays for the few icons the first
+// beast shows, not for the whole vocabulary.
+
+#include <QPixmap>
+#include <QString>
+
+#include <cstddef>
+#include <vector>
+
+class IconList {
+public:
+    IconList() = default;
+    // pattern names the file of icon i with "%1" standing for i written with
+    // at least two digits (":/art/skills/%1.jpg" gives ".../07.jpg").
+    IconList(QString pattern, std::size_t count);
+
+    // Icon i, decoded on first use and kept for the life of the list. A
+    // missing or undecodable file, and any i >= size(), give a null pixmap;
+    // the reference stays valid as long as the list is neither assigned to
+    // nor destroyed.
+    const QPixmap& operator[](std::size_t i) const;
+    std::size_t size() const { return icons_.size(); }
+
+private:
+    struct Slot {
+        bool decoded = false;
+        QPixmap pixmap;
+    };
+    QString pattern_;
+    mutable std::vector<Slot> icons_;
+};
