@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that the named groups need:
 #
-#   run      the Qt runtime and a CJK font: what the built program needs
+#   run      the Qt widgets runtime (its JPEG and X11 plugins are in libqt6gui6)
+#            and a CJK font: what the built program needs
 #   build    compiler, CMake and Qt development files; the font subset and
 #            the Qt translations that the build compiles in
 #   test     GoogleTest, Google Benchmark and the desktop-file and AppStream
@@ -9,6 +10,7 @@
 #   startup  tools/measure-startup.sh: a private X server and session bus,
 #            window tools, valgrind
 #   artgen   tools/artgen: Qt SVG and npm for the icon set
+#   package  the Debian package (cpack -G DEB) and its check (lintian)
 #   ui       optional, for checking windows by hand: a window manager,
 #            screenshots and the accessibility bus with its Python bindings
 #
@@ -18,12 +20,13 @@
 set -euo pipefail
 
 declare -A groups=(
-  [run]="libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-noto-cjk"
+  [run]="libqt6widgets6 libqt6gui6 fonts-noto-cjk"
   [build]="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
            fonts-noto-cjk fonttools qt6-translations-l10n"
   [test]="libgtest-dev libbenchmark-dev desktop-file-utils appstream"
   [startup]="xvfb xauth x11-utils xdotool dbus valgrind"
   [artgen]="qt6-svg-dev nodejs npm"
+  [package]="dpkg-dev file lintian"
   [ui]="openbox imagemagick python3-pyatspi at-spi2-core dbus-x11"
 )
 
