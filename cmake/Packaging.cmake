@@ -51,14 +51,16 @@ set(CPACK_PACKAGE_DESCRIPTION
     "A desktop simulator, in Chinese, of the summoned-beast rules of an online\n"
     "role-playing game: roll a baby beast from 24 templates, hit it with any of\n"
     "88 skill books, certify an attack spell, correct its level and points, or\n"
-    "build a beast by hand. It is a pastime that imitates the game's chances;\n"
-    "it reads no files and saves nothing.")
+    "build a beast by hand. It is a pastime that imitates the game's chances.\n"
+    "It reads no files and saves nothing.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${DASHU_DEB_RELEASE})
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": that section asks for the program in /usr/games, which is
+# not on root's PATH nor where `cmake --install` puts it.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/qingaidashu/qingai-dashu)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -54,7 +54,7 @@ void TCreditsWindow::createIntro()
 {
     QString html = QStringLiteral(
         "<p>技能图标、召唤兽图片、面板装饰与程序图标均改绘（重新着色、描边、缩放与组合）自 "
-        "<a href=\"https://game-icons.net\" style=\"white-space: nowrap\">game-icons.net</a> 的图标。"
+        "<a href=\"https://game-icons.net\">game&#8209;icons.net</a> 的图标。"
         "图标作者并不为本程序或其用法背书。下表列出用到的每个图标及其作者与许可：</p>");
     for (const auto& [name, url] : LicencesUsed())
         html += QStringLiteral("<p>%1：<a href=\"%2\">%2</a></p>").arg(name.toHtmlEscaped(), url.toHtmlEscaped());

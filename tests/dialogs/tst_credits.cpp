@@ -153,7 +153,7 @@ void TestCredits::accessibleNames()
              QStringLiteral("图标与作者列表"));
     QVERIFY(QAccessible::queryAccessibleInterface(window.Intro)
                 ->text(QAccessible::Description)
-                .contains(QStringLiteral("game-icons.net")));
+                .contains(QStringLiteral("https://creativecommons.org/licenses/by/3.0/")));
 }
 
 QTEST_MAIN(TestCredits)
