@@ -1,23 +1,64 @@
 #!/usr/bin/env bash
-# Installs everything needed to build, run and test the simulator on Debian 12.
-# Run as root. Safe to run again: apt skips what is already there.
+# Installs the Debian 12 packages that the named groups need:
+#
+#   run      the Qt widgets runtime (its JPEG and X11 plugins are in libqt6gui6)
+#            and a CJK font: what the built program needs
+#   build    compiler, CMake and Qt development files; the font subset and
+#            the Qt translations that the build compiles in
+#   test     GoogleTest, Google Benchmark and the desktop-file and AppStream
+#            validators that ctest runs
+#   startup  tools/measure-startup.sh: a private X server and session bus,
+#            window tools, valgrind
+#   artgen   tools/artgen: Qt SVG and npm for the icon set
+#   package  the Debian package (cpack -G DEB) and its check (lintian)
+#   ui       optional, for checking windows by hand: a window manager,
+#            screenshots and the accessibility bus with its Python bindings
+#
+# Without arguments: build and test. Only when a package is missing does it
+# call apt (and then needs root); otherwise it changes nothing and any user
+# may run it.
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libqt6svg6-dev
-  libgtest-dev libbenchmark-dev
-  fonts-noto-cjk
-  xvfb xauth x11-utils xdotool imagemagick
+declare -A groups=(
+  [run]="libqt6widgets6 libqt6gui6 fonts-noto-cjk"
+  [build]="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+           fonts-noto-cjk fonttools qt6-translations-l10n"
+  [test]="libgtest-dev libbenchmark-dev desktop-file-utils appstream"
+  [startup]="xvfb xauth x11-utils xdotool dbus valgrind"
+  [artgen]="qt6-svg-dev nodejs npm"
+  [package]="dpkg-dev file lintian"
+  [ui]="openbox imagemagick python3-pyatspi at-spi2-core dbus-x11"
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+(($#)) || set -- build test
+wanted=()
+for group in "$@"; do
+  if [[ -z ${groups[$group]+set} ]]; then
+    echo "install-deps.sh: unknown group '$group' (known: ${!groups[*]})" >&2
+    exit 2
+  fi
+  read -r -a names <<<"${groups[$group]//$'\n'/ }"
+  wanted+=("${names[@]}")
 done
-if ((${#missing[@]})); then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# What is installed, and what installed packages provide (Debian's nodejs
+# from other sources provides npm), from dpkg's status: no root, no network.
+declare -A present=()
+while read -r status names; do
+  [[ $status == ii ]] || continue
+  for p in $names; do present[$p]=1; done
+done < <(dpkg-query -W -f='${db:Status-Abbrev} ${Package} ${Provides}\n' | sed -E 's/\([^)]*\)//g; s/,/ /g')
+
+missing=()
+for p in "${wanted[@]}"; do
+  [[ -n ${present[$p]+set} || " ${missing[*]} " == *" $p "* ]] || missing+=("$p")
+done
+((${#missing[@]})) || exit 0
+
+if ((EUID != 0)); then
+  echo "install-deps.sh: missing ${missing[*]}; run once as root: bash tools/install-deps.sh $*" >&2
+  exit 1
 fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

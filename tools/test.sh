@@ -4,7 +4,7 @@
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
+bash tools/install-deps.sh build test
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)

@@ -1,8 +1,16 @@
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QFrame>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
+
+#include <functional>
 
 #include "About.h"
+#include "CreditsWindow.h"
+#include "LinkLabel.h"
 
 class TestAbout : public QObject {
     Q_OBJECT
@@ -12,6 +20,10 @@ private slots:
     void labels();
     void noteWrapsAndKeepsItsIndent();
     void centredOnTheOwner();
+    void escapeCloses();
+    void artworkLineOpensCredits_data();
+    void artworkLineOpensCredits();
+    void artworkLineIsALinkToScreenReaders();
 };
 
 void TestAbout::windowAndTitle()
@@ -37,6 +49,7 @@ void TestAbout::labels_data()
     QTest::newRow("software section") << "Label3" << QPoint(16, 72) << true;
     QTest::newRow("author section") << "Label5" << QPoint(16, 168) << true;
     QTest::newRow("first contact") << "Label6" << QPoint(16, 192) << false;
+    QTest::newRow("artwork contact") << "Label7" << QPoint(16, 216) << false;
     QTest::newRow("third contact") << "Label8" << QPoint(16, 240) << false;
 }
 
@@ -54,7 +67,7 @@ void TestAbout::labels()
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QVERIFY(!label->autoFillBackground());
     // Each contact line starts with the bullet and fits its one line.
-    if (name.startsWith("Label6") || name.startsWith("Label8")) {
+    if (name != "Label1" && name != "Label2" && name != "Label3" && name != "Label5") {
         QVERIFY(label->text().startsWith(QStringLiteral("●")));
         QVERIFY(label->heightForWidth(label->width()) <= label->height());
     }
@@ -84,6 +97,74 @@ void TestAbout::centredOnTheOwner()
     const QPoint offset = form->frameGeometry().center() - owner.frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     form->close();
+}
+
+void TestAbout::escapeCloses()
+{
+    TAboutForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_Escape);
+    QVERIFY(!form.isVisible());
+}
+
+using Activation = std::function<void(LinkLabel*)>;
+Q_DECLARE_METATYPE(Activation)
+
+void TestAbout::artworkLineOpensCredits_data()
+{
+    QTest::addColumn<Activation>("activate");
+    QTest::newRow("left click") << Activation([](LinkLabel* l) { QTest::mouseClick(l, Qt::LeftButton); });
+    QTest::newRow("Enter") << Activation([](LinkLabel* l) { QTest::keyClick(l, Qt::Key_Return); });
+    QTest::newRow("Space") << Activation([](LinkLabel* l) { QTest::keyClick(l, Qt::Key_Space); });
+    QTest::newRow("accessible press") << Activation([](LinkLabel* l) {
+        QAccessible::queryAccessibleInterface(l)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    });
+}
+
+void TestAbout::artworkLineOpensCredits()
+{
+    QFETCH(Activation, activate);
+    TAboutForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.Label7->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(form.Label7->focusPolicy(), Qt::StrongFocus);
+    QSignalSpy spy(form.Label7, &LinkLabel::activated);
+
+    QTest::mouseClick(form.Label7, Qt::RightButton);
+    QTest::keyClick(form.Label7, Qt::Key_A);
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(!form.CreditsWindow);
+
+    activate(form.Label7);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(form.CreditsWindow && form.CreditsWindow->isVisible());
+    QCOMPARE(form.CreditsWindow->parentWidget(), &form);
+    QVERIFY(form.CreditsWindow->isModal());
+
+    // Esc closes only the credits; the About dialog stays, and the same
+    // credits window comes back at the next opening.
+    TCreditsWindow* first = form.CreditsWindow;
+    QTest::keyClick(first->IconList, Qt::Key_Escape);
+    QVERIFY(!first->isVisible());
+    QVERIFY(form.isVisible());
+    activate(form.Label7);
+    QCOMPARE(form.CreditsWindow, first);
+    QVERIFY(first->isVisible());
+}
+
+void TestAbout::artworkLineIsALinkToScreenReaders()
+{
+    TAboutForm form;
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(form.Label7);
+    QVERIFY(link);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), form.Label7->text());
+    QVERIFY(!link->text(QAccessible::Description).isEmpty());
+    QVERIFY(link->actionInterface());
+    QVERIFY(link->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 }
 
 QTEST_MAIN(TestAbout)
