@@ -143,6 +143,9 @@ void TDIYForm::createGrowthAndElement()
     // A typed element is taken as it is; it must not join the list.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->lineEdit()->setAccessibleName(QStringLiteral("五行"));
+    // Qt on Linux names a drop-down by its value; the label comes through the
+    // buddy relation.
+    Label8->setBuddy(ComboBox1);
 }
 
 void TDIYForm::createSkillLists()
@@ -173,6 +176,8 @@ void TDIYForm::createCertification()
     for (const std::string& skill : certifiable)
         items << Text(skill);
     ComboBox2 = MakeComboBox(GroupBox1, "ComboBox2", QStringLiteral("认证的技能"), QRect(8, 264, 121, 21), items);
+    // The check box above is its label, but only a label can be a buddy.
+    ComboBox2->setAccessibleDescription(QStringLiteral("认证的技能"));
 }
 
 void TDIYForm::createButtons()
