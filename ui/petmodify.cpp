@@ -206,7 +206,10 @@ void TModifyForm::CentreOnOwner()
                          framedBy->frameGeometry().right() - framedBy->geometry().right(),
                          framedBy->frameGeometry().bottom() - framedBy->geometry().bottom());
     const QSize outer = size().grownBy(frame);
-    move(owner->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
+    const QRect centred(owner->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2), outer);
+    // The client rectangle: a move() before the first framing would place
+    // the client where the frame belongs.
+    setGeometry(centred.marginsRemoved(frame));
 }
 
 void TModifyForm::FormShow()
