@@ -111,6 +111,13 @@ TModifyForm::TModifyForm(QWidget* parent)
     connectHandlers();
 }
 
+TModifyForm::~TModifyForm()
+{
+    // Deleting the focused level edit ends its editing; by then this object
+    // is only a QDialog, so the handler must no longer be called.
+    disconnect(Edit2, nullptr, this, nullptr);
+}
+
 void TModifyForm::createNameAndLevel()
 {
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("名称："), 8, 12);

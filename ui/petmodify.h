@@ -21,6 +21,7 @@ class TModifyForm : public QDialog {
     Q_OBJECT
 public:
     explicit TModifyForm(QWidget* parent = nullptr);
+    ~TModifyForm() override;
 
     QLabel* Label1;
     QLineEdit* Edit1;  // name, at most 12 bytes of code page 936
