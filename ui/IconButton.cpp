@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPushButton>
 
+#include "ReturnPressesButton.h"
+
 QPushButton* MakeIconButton(QWidget* parent, const char* name, const QString& caption, const char* icon,
                             const QRect& geometry)
 {
@@ -11,5 +13,6 @@ QPushButton* MakeIconButton(QWidget* parent, const char* name, const QString& ca
     button->setIconSize(QSize(16, 16));
     button->setGeometry(geometry);
     button->setAutoDefault(false);
+    new ReturnPressesButton(button);
     return button;
 }

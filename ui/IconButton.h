@@ -7,7 +7,7 @@
 class QPushButton;
 class QWidget;
 
-// `icon` is a resource path; a missing picture leaves the button without an
-// icon. The button is not an auto-default, so Enter in an edit presses nothing.
+// `icon` is a resource path. The button is not an auto-default, so Return in
+// an edit presses nothing; Return or Enter on the focused button presses it.
 QPushButton* MakeIconButton(QWidget* parent, const char* name, const QString& caption, const char* icon,
                             const QRect& geometry);

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 KeyFilter::KeyFilter(QLineEdit* edit, const QString& admitted)
     : QObject(edit)
     , admitted_(admitted)
@@ -16,15 +18,14 @@ bool KeyFilter::Admits(int key, Qt::KeyboardModifiers modifiers, const QString& 
 {
     if (key == Qt::Key_Backspace)
         return false;
-    if (key == Qt::Key_Delete || modifiers.testFlag(Qt::ControlModifier))
+    if (modifiers.testFlag(Qt::ControlModifier))
         return true;
-    for (const QChar c : text) {
-        if (!c.isPrint())
-            return false;
-        if (!admitted.contains(c))
-            return false;
-    }
-    return true;
+    // Tab, Esc, Return and Delete carry control characters as their text; the
+    // edit types none of them, so they are no typed characters to drop.
+    const bool typesText = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+    if (!typesText)
+        return true;
+    return std::all_of(text.begin(), text.end(), [&](QChar c) { return admitted.contains(c); });
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event)

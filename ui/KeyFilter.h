@@ -1,9 +1,10 @@
 #pragma once
 // The key filter of the numeric edits: a typed character goes in only when it
-// is one of the admitted characters; every other character is dropped,
-// backspace included. Keys that type no character (Delete, the arrows, Home,
-// End) and shortcuts with Ctrl (copy, paste, select all) are not filtered:
-// pasted text is checked when it is read.
+// is one of the admitted characters; every other typed character is dropped,
+// backspace included. Keys that type nothing into the edit pass as usual: Tab
+// and Shift+Tab move the focus, Esc closes the dialog, Return and Enter reach
+// the dialog, and Delete, the arrows, Home, End and shortcuts with Ctrl (copy,
+// paste, select all) edit as always. Pasted text is checked when it is read.
 
 #include <QObject>
 #include <QString>
@@ -17,7 +18,7 @@ public:
     // and turns off input methods there, since they would bypass the filter.
     KeyFilter(QLineEdit* edit, const QString& admitted);
 
-    // Whether the key press goes to the edit.
+    // Whether the key press goes on to the edit.
     static bool Admits(int key, Qt::KeyboardModifiers modifiers, const QString& text, const QString& admitted);
 
     static QString Digits() { return QStringLiteral("0123456789"); }

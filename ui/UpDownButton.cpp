@@ -4,10 +4,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include <algorithm>
-
-#include "engine/strict_number.h"
-
 UpDownButton::UpDownButton(QWidget* parent)
     : QWidget(parent)
     , up_(new QToolButton(this))
@@ -15,6 +11,7 @@ UpDownButton::UpDownButton(QWidget* parent)
 {
     for (QToolButton* arrow : {up_, down_}) {
         arrow->setAutoRepeat(true);
+        // The keyboard steps through the edit's Up and Down keys instead.
         arrow->setFocusPolicy(Qt::NoFocus);
         arrow->setIconSize(QSize(7, 4));
     }
@@ -22,8 +19,8 @@ UpDownButton::UpDownButton(QWidget* parent)
     down_->setArrowType(Qt::DownArrow);
     up_->setObjectName(QStringLiteral("up"));
     down_->setObjectName(QStringLiteral("down"));
-    connect(up_, &QToolButton::clicked, this, &UpDownButton::StepUp);
-    connect(down_, &QToolButton::clicked, this, &UpDownButton::StepDown);
+    connect(up_, &QToolButton::clicked, this, [this] { Step(Direction::Up); });
+    connect(down_, &QToolButton::clicked, this, [this] { Step(Direction::Down); });
 }
 
 void UpDownButton::SetAssociate(QLineEdit* edit)
@@ -35,40 +32,15 @@ void UpDownButton::SetAssociate(QLineEdit* edit)
         edit_->installEventFilter(this);
 }
 
-void UpDownButton::SetRange(int floor, int ceiling)
+void UpDownButton::SetCaption(const QString& caption)
 {
-    floor_ = floor;
-    ceiling_ = ceiling;
+    up_->setAccessibleName(caption + QStringLiteral("加一"));
+    down_->setAccessibleName(caption + QStringLiteral("减一"));
 }
 
-int UpDownButton::Position() const
+void UpDownButton::Step(Direction direction)
 {
-    if (edit_) {
-        int32_t typed = 0;
-        if (ParseInt32(edit_->text().toStdString(), typed))
-            return typed;
-    }
-    return position_;
-}
-
-bool UpDownButton::Step(Direction direction)
-{
-    const int now = Position();
-    // A position outside the range first snaps into it, as the arrows only
-    // ever show positions inside it.
-    const int from = std::clamp(now, std::min(floor_, ceiling_), ceiling_);
-    int to = from;
-    if (direction == Direction::Up && from < ceiling_)
-        to = from + 1;
-    else if (direction == Direction::Down && from > floor_)
-        to = from - 1;
-    if (to == from)
-        return false;
-    position_ = to;
-    if (edit_)
-        edit_->setText(QString::number(to));
     emit Clicked(direction);
-    return true;
 }
 
 bool UpDownButton::eventFilter(QObject* watched, QEvent* event)

@@ -1,9 +1,8 @@
 #pragma once
-// A spinner: two small arrow buttons stacked, attached to a line edit that
-// shows its position. A press (or the Up / Down key in the edit) moves the
-// position by one within the floor and the ceiling, writes it into the edit
-// and then reports the direction; a press that cannot move reports nothing.
-// The position is read back from the edit first, so typed text counts.
+// A spinner: two small arrow buttons stacked beside a line edit. A press of an
+// arrow, or the Up / Down key in the edit, asks for one step; the spinner owns
+// no range and moves nothing itself. Whoever holds the numbers decides whether
+// the step moves and shows the result in the edit.
 
 #include <QWidget>
 
@@ -17,17 +16,13 @@ public:
 
     explicit UpDownButton(QWidget* parent = nullptr);
 
-    // The edit that shows the position; its Up and Down keys step too.
+    // The edit beside the spinner; its Up and Down keys ask for steps too.
     void SetAssociate(QLineEdit* edit);
-    QLineEdit* Associate() const { return edit_; }
+    // Names the two arrows for screen readers: "<caption>加一", "<caption>减一".
+    void SetCaption(const QString& caption);
 
-    void SetRange(int floor, int ceiling);
-    int Floor() const { return floor_; }
-    int Ceiling() const { return ceiling_; }
-    int Position() const;
-
-    // One step as if an arrow were pressed; returns whether it moved.
-    bool Step(Direction direction);
+    // Asks for one step, as a press of the arrow would.
+    void Step(Direction direction);
 
 signals:
     void Clicked(UpDownButton::Direction direction);
@@ -37,13 +32,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void StepUp() { Step(Direction::Up); }
-    void StepDown() { Step(Direction::Down); }
-
     QToolButton* up_;
     QToolButton* down_;
     QLineEdit* edit_ = nullptr;
-    int floor_ = 0;
-    int ceiling_ = 100;
-    int position_ = 0;
 };

@@ -11,13 +11,14 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-#include "DialogFlags.h"
 #include "AutoSizeLabel.h"
+#include "DialogFlags.h"
 #include "Fonts.h"
 #include "IconButton.h"
 #include "KeyFilter.h"
 #include "MessageBoxes.h"
 #include "Record.h"
+#include "ReturnPressesButton.h"
 #include "Unit2.h"
 #include "data/builtin_data.h"
 #include "engine/pet.h"
@@ -34,38 +35,68 @@ QString Text(const std::string& s)
 }
 
 template <typename W>
-W* Named(W* widget, const char* name)
+W* Named(W* widget, const char* name, const QString& spoken = QString())
 {
     widget->setObjectName(QString::fromLatin1(name));
+    if (!spoken.isEmpty())
+        widget->setAccessibleName(spoken);
     return widget;
 }
+
+// One label and edit pair of the left column: the label's caption, the name a
+// screen reader speaks for the edit, the tops of both and the edit's limit.
+struct EditSpec {
+    const char* label;
+    const char* edit;
+    const char* caption;
+    const char* spoken;
+    int top;
+    int maxLength;
+};
+constexpr EditSpec AptitudeEdits[] = {
+    {"Label1", "Edit1", "攻击资质：", "攻击资质", 16, 4}, {"Label2", "Edit2", "防御资质：", "防御资质", 48, 4},
+    {"Label3", "Edit3", "体力资质：", "体力资质", 80, 4}, {"Label4", "Edit4", "法力资质：", "法力资质", 112, 4},
+    {"Label5", "Edit5", "速度资质：", "速度资质", 144, 4}, {"Label6", "Edit6", "躲闪资质：", "躲闪资质", 176, 4},
+    {"Label7", "Edit7", "寿    命：", "寿命", 208, 4},
+};
+constexpr EditSpec GrowthEdit = {"Label9", "Edit8", "成    长：", "成长", 256, 5};
+constexpr int LabelDrop = 4;  // a label's top below its edit's
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int x, int y)
 {
     return Named(new AutoSizeLabel(caption, parent, QPoint(x, y)), name);
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, int y, int maxLength, const QString& admitted)
+QLineEdit* MakeEdit(QWidget* parent, const EditSpec& spec, const QString& admitted)
 {
-    auto* edit = Named(new QLineEdit(parent), name);
-    edit->setGeometry(80, y, 81, 21);
-    edit->setMaxLength(maxLength);
+    auto* edit = Named(new QLineEdit(parent), spec.edit, QString::fromUtf8(spec.spoken));
+    edit->setGeometry(80, spec.top, 81, 21);
+    edit->setMaxLength(spec.maxLength);
     new KeyFilter(edit, admitted);
     return edit;
 }
 
 QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const char* icon, const QString& tip, int y)
 {
-    auto* button = Named(new QToolButton(parent), name);
+    auto* button = Named(new QToolButton(parent), name, tip);
     button->setGeometry(134, y, 23, 22);
     button->setIcon(QIcon(QString::fromLatin1(icon)));
     button->setIconSize(QSize(16, 16));
     button->setToolTip(tip);
-    button->setAccessibleName(tip);
     button->setAutoRaise(true);
+    new ReturnPressesButton(button);
     return button;
 }
 
+QComboBox* MakeComboBox(QWidget* parent, const char* name, const QString& spoken, QRect geometry,
+                        const QStringList& items)
+{
+    auto* box = Named(new QComboBox(parent), name, spoken);
+    box->setGeometry(geometry);
+    box->addItems(items);
+    box->setCurrentIndex(0);
+    return box;
+}
 
 }  // namespace
 
@@ -78,67 +109,86 @@ TDIYForm::TDIYForm(QWidget* parent)
     setFixedSize(473, 352);
     move(239, 167);
 
-    const QString digits = KeyFilter::Digits();
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("攻击资质："), 16, 20);
-    Edit1 = MakeEdit(this, "Edit1", 16, 4, digits);
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("防御资质："), 16, 52);
-    Edit2 = MakeEdit(this, "Edit2", 48, 4, digits);
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("体力资质："), 16, 84);
-    Edit3 = MakeEdit(this, "Edit3", 80, 4, digits);
-    Label4 = MakeLabel(this, "Label4", QStringLiteral("法力资质："), 16, 116);
-    Edit4 = MakeEdit(this, "Edit4", 112, 4, digits);
-    Label5 = MakeLabel(this, "Label5", QStringLiteral("速度资质："), 16, 148);
-    Edit5 = MakeEdit(this, "Edit5", 144, 4, digits);
-    Label6 = MakeLabel(this, "Label6", QStringLiteral("躲闪资质："), 16, 180);
-    Edit6 = MakeEdit(this, "Edit6", 176, 4, digits);
-    Label7 = MakeLabel(this, "Label7", QStringLiteral("寿    命："), 16, 212);
-    Edit7 = MakeEdit(this, "Edit7", 208, 4, digits);
+    createAptitudeEdits();
+    createGrowthAndElement();
+    createSkillLists();
+    createCertification();
+    createButtons();
+    connectHandlers();
+}
 
+void TDIYForm::createAptitudeEdits()
+{
+    QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
+    QLineEdit** edits[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6, &Edit7};
+    for (std::size_t k = 0; k < std::size(AptitudeEdits); ++k) {
+        const EditSpec& spec = AptitudeEdits[k];
+        *labels[k] = MakeLabel(this, spec.label, QString::fromUtf8(spec.caption), 16, spec.top + LabelDrop);
+        *edits[k] = MakeEdit(this, spec, KeyFilter::Digits());
+    }
     CheckBox1 = Named(new QCheckBox(QStringLiteral("永生"), this), "CheckBox1");
     CheckBox1->setGeometry(80, 232, 81, 17);
     CheckBox1->setEnabled(false);
+}
 
-    Label9 = MakeLabel(this, "Label9", QStringLiteral("成    长："), 16, 260);
-    Edit8 = MakeEdit(this, "Edit8", 256, 5, KeyFilter::DigitsAndPoint());
+void TDIYForm::createGrowthAndElement()
+{
+    Label9 = MakeLabel(this, GrowthEdit.label, QString::fromUtf8(GrowthEdit.caption), 16, GrowthEdit.top + LabelDrop);
+    Edit8 = MakeEdit(this, GrowthEdit, KeyFilter::DigitsAndPoint());
 
     Label8 = MakeLabel(this, "Label8", QStringLiteral("五    行："), 16, 296);
-    ComboBox1 = Named(new QComboBox(this), "ComboBox1");
-    ComboBox1->setGeometry(80, 288, 81, 21);
+    ComboBox1 = MakeComboBox(this, "ComboBox1", QStringLiteral("五行"), QRect(80, 288, 81, 21),
+                             {QStringLiteral("金"), QStringLiteral("木"), QStringLiteral("水"), QStringLiteral("火"),
+                              QStringLiteral("土")});
     ComboBox1->setEditable(true);
     // A typed element is taken as it is; it must not join the list.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->addItems({QStringLiteral("金"), QStringLiteral("木"), QStringLiteral("水"), QStringLiteral("火"),
-                         QStringLiteral("土")});
-    ComboBox1->setCurrentIndex(0);
+    ComboBox1->lineEdit()->setAccessibleName(QStringLiteral("五行"));
+    // Qt on Linux names a drop-down by its value; the label comes through the
+    // buddy relation.
+    Label8->setBuddy(ComboBox1);
+}
 
+void TDIYForm::createSkillLists()
+{
     GroupBox1 = Named(new QGroupBox(QStringLiteral("技能"), this), "GroupBox1");
     GroupBox1->setGeometry(176, 8, 289, 300);
 
-    ListBox1 = Named(new QListWidget(GroupBox1), "ListBox1");
+    ListBox1 = Named(new QListWidget(GroupBox1), "ListBox1", QStringLiteral("技能列表"));
     ListBox1->setGeometry(8, 24, 121, 209);
     SpeedButton3 = MakeSpeedButton(GroupBox1, "SpeedButton3", ":/art/btn_up.png", QStringLiteral("上移"), 40);
     SpeedButton4 = MakeSpeedButton(GroupBox1, "SpeedButton4", ":/art/btn_down.png", QStringLiteral("下移"), 72);
     SpeedButton1 = MakeSpeedButton(GroupBox1, "SpeedButton1", ":/art/btn_add.png", QStringLiteral("添加"), 120);
     SpeedButton2 = MakeSpeedButton(GroupBox1, "SpeedButton2", ":/art/btn_remove.png", QStringLiteral("删除"), 152);
 
-    ListBox2 = Named(new QListWidget(GroupBox1), "ListBox2");
+    ListBox2 = Named(new QListWidget(GroupBox1), "ListBox2", QStringLiteral("全部技能"));
     ListBox2->setGeometry(160, 24, 121, 260);
     for (const std::string& line : DescriptionLines())
         ListBox2->addItem(Text(line.substr(0, line.find(';'))));
+}
 
-    CheckBox2 = Named(new QCheckBox(QStringLiteral("认证技能："), GroupBox1), "CheckBox2");
+void TDIYForm::createCertification()
+{
+    CheckBox2 = Named(new QCheckBox(QStringLiteral("认证技能："), GroupBox1), "CheckBox2", QStringLiteral("认证技能"));
     CheckBox2->setGeometry(8, 240, 81, 17);
-    ComboBox2 = Named(new QComboBox(GroupBox1), "ComboBox2");
-    ComboBox2->setGeometry(8, 264, 121, 21);
     std::vector<std::string> certifiable;
     TPet::CertifiableSet(certifiable);
+    QStringList items;
     for (const std::string& skill : certifiable)
-        ComboBox2->addItem(Text(skill));
-    ComboBox2->setCurrentIndex(0);
+        items << Text(skill);
+    ComboBox2 = MakeComboBox(GroupBox1, "ComboBox2", QStringLiteral("认证的技能"), QRect(8, 264, 121, 21), items);
+    // The check box above is its label, but only a label can be a buddy.
+    ComboBox2->setAccessibleDescription(QStringLiteral("认证的技能"));
+}
 
+void TDIYForm::createButtons()
+{
     BitBtn1 = MakeIconButton(this, "BitBtn1", QStringLiteral("提交"), ":/art/btn_commit.png", QRect(112, 320, 57, 23));
     BitBtn2 = MakeIconButton(this, "BitBtn2", QStringLiteral("关闭"), ":/art/btn_close.png", QRect(288, 320, 57, 23));
+}
 
+void TDIYForm::connectHandlers()
+{
     connect(SpeedButton1, &QToolButton::clicked, this, &TDIYForm::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TDIYForm::SpeedButton2Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TDIYForm::SpeedButton3Click);
@@ -176,6 +226,19 @@ void TDIYForm::ShowSkills(const std::vector<std::string>& skills, int selected)
     for (const std::string& skill : skills)
         ListBox1->addItem(Text(skill));
     ListBox1->setCurrentRow(selected);
+}
+
+DiyFields TDIYForm::ShownFields() const
+{
+    DiyFields fields;
+    for (int k = 0; k < 7; ++k)
+        fields.Aptitudes[k] = Edit(k)->text().toStdString();
+    fields.Growth = Edit8->text().toStdString();
+    fields.Element = ComboBox1->currentText().toStdString();
+    fields.Skills = ListedSkills();
+    fields.Certify = CheckBox2->isChecked();
+    fields.CertifiedSkill = ComboBox2->currentText().toStdString();
+    return fields;
 }
 
 void TDIYForm::FormShow()
@@ -249,17 +312,8 @@ void TDIYForm::BitBtn1Click()
 {
     if (!CurrentBeast)
         return;
-    DiyFields fields;
-    for (int k = 0; k < 7; ++k)
-        fields.Aptitudes[k] = Edit(k)->text().toStdString();
-    fields.Growth = Edit8->text().toStdString();
-    fields.Element = ComboBox1->currentText().toStdString();
-    fields.Skills = ListedSkills();
-    fields.Certify = CheckBox2->isChecked();
-    fields.CertifiedSkill = ComboBox2->currentText().toStdString();
-
     const TPet before = *CurrentBeast;
-    const DiyCommitResult result = CommitDiy(*CurrentBeast, fields);
+    const DiyCommitResult result = CommitDiy(*CurrentBeast, ShownFields());
     switch (result.failure) {
     case DiyCommitResult::Failure::Integer:
         ShowErrorReport(this, InvalidIntegerText(Text(result.offending)));

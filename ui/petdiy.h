@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include "ui/model/DiyCommit.h"
 #include "ui/model/SkillListEditor.h"
 
 #include <string>
@@ -73,7 +74,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createAptitudeEdits();
+    void createGrowthAndElement();
+    void createSkillLists();
+    void createCertification();
+    void createButtons();
+    void connectHandlers();
+
     QLineEdit* Edit(int index) const;
+    DiyFields ShownFields() const;
     std::vector<std::string> ListedSkills() const;
     // Applies a list edit to the selected entry of ListBox1; no selection, no edit.
     void EditSkills(int (SkillListEditor::*edit)(int));

@@ -1,8 +1,8 @@
 #pragma once
 // The correction dialog: renames CurrentBeast, raises its level up to 160 and
 // spends its potential on the five attribute points, one step at a time or by
-// a ratio. Working values live in the controls (through ModifyModel) and reach
-// the beast only on "提交".
+// a ratio. ModifyModel holds the working numbers and writes them into the
+// beast on "提交"; this window shows the model and forwards the user's acts.
 
 #include <QDialog>
 
@@ -21,6 +21,7 @@ class TModifyForm : public QDialog {
     Q_OBJECT
 public:
     explicit TModifyForm(QWidget* parent = nullptr);
+    ~TModifyForm() override;
 
     QLabel* Label1;
     QLineEdit* Edit1;  // name, at most 12 bytes of code page 936
@@ -52,31 +53,39 @@ public:
     QPushButton* BitBtn2;  // 关闭
 
     void FormShow();
+    // Runs on every change of the level text. A level below the stored one
+    // shows the rows of the stored level, which is what "提交" writes; the
+    // text itself is set right when editing ends (Edit2Done).
     void Edit2Change();
     void UpDown1Click(UpDownButton::Direction direction);
     void CheckBox1Click(bool checked);
     void BitBtn1Click();
     void BitBtn2Click();
-    // The key filter of Edit2 to Edit13: digits only, backspace dropped.
-    // Installed as a KeyFilter on each of them; this is its rule.
-    static bool Edit2KeyPress(int key, Qt::KeyboardModifiers modifiers, const QString& text);
     void LoadPoints();
-
-    const ModifyModel& Model() const { return model_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createNameAndLevel();
+    void createGroups();
+    void createRows();
+    void createButtons();
+    void connectHandlers();
+
     void Edit1Edited(const QString& text);
+    void Edit2Done();
+    void StepLevel(UpDownButton::Direction direction);
+    void ShowLevel(int32_t level);
     void ShowRows();
-    QLineEdit* ValueEdit(int row) const { return values_[static_cast<std::size_t>(row)]; }
+    void CentreOnOwner();
 
     ModifyModel model_;
     std::array<QLineEdit*, 5> values_{};
     std::array<UpDownButton*, 5> spinners_{};
     std::array<QLineEdit*, 5> weights_{};
     QString nameBefore_;
+    bool toldNoConverter_ = false;
 };
 
 extern TModifyForm* ModifyForm;

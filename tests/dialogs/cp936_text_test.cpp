@@ -28,3 +28,26 @@ TEST(Cp936Text, EditsStayWithinTheLimit)
     EXPECT_EQ(FitCp936Edit("仙子仙子仙子仙子", "仙子仙子仙子仙", 12), "仙子仙子仙子仙");
     EXPECT_EQ(FitCp936Edit("仙子仙子仙子仙子", "仙子仙子仙子仙子a", 12), "仙子仙子仙子仙子");
 }
+
+TEST(Cp936Text, LongTextsCountAcrossEveryConversionWindow)
+{
+    // Three-byte characters: the windows of the conversion end inside one.
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += i % 7 == 0 ? "a" : "仙";
+    const long expected = 100000 / 7 + 1 + (100000 - (100000 / 7 + 1)) * 2;
+    EXPECT_EQ(Cp936Length(text), expected);
+    EXPECT_EQ(Cp936Length(text + "😀"), -1) << "a refusal at the very end";
+    EXPECT_EQ(Cp936Length(text + "\xe4\xbb"), -1) << "a character cut off at the end";
+    EXPECT_EQ(Cp936Length("😀" + text), -1);
+}
+
+TEST(Cp936Text, WithoutTheConverterEstimatesInsteadOfRefusing)
+{
+    EXPECT_TRUE(Cp936Available());
+    Cp936Counter missing("NO-SUCH-ENCODING-FOR-DASHU");
+    EXPECT_FALSE(missing.Exact());
+    EXPECT_EQ(missing.Length("芙蓉a"), 5);
+    EXPECT_EQ(missing.Length("\xff"), -1);
+    EXPECT_EQ(missing.Fit("", "芙蓉仙子仙子仙", 12), "芙蓉仙子仙子");
+}

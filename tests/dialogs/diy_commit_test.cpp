@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "PetSnapshot.h"
 #include "data/builtin_data.h"
 #include "engine/pet.h"
 #include "ui/model/DiyCommit.h"
@@ -49,20 +50,13 @@ TEST(DiyCommit, WritesEveryCustomFieldAndRecomputes)
     fields.CertifiedSkill = "雷击";
 
     ASSERT_TRUE(CommitDiy(beast, fields).Ok());
-    EXPECT_EQ(beast.Aptitudes, (std::array<int32_t, 7>{1500, 1400, 5000, 3000, 1400, 1500, 8000}));
-    EXPECT_DOUBLE_EQ(beast.Growth, 1.3);
-    EXPECT_EQ(beast.Element, "风");
-    EXPECT_EQ(beast.Skills, (Strings{"必杀", "连击"}));
-    EXPECT_EQ(beast.CertifiedSkill, "雷击");
-
-    expected.Aptitudes = beast.Aptitudes;
+    expected.Aptitudes = {1500, 1400, 5000, 3000, 1400, 1500, 8000};
     expected.Growth = 1.3;
+    expected.Element = "风";
+    expected.Skills = {"必杀", "连击"};
+    expected.CertifiedSkill = "雷击";
     expected.ComputeAttributes(expected.Level);
-    EXPECT_EQ(beast.Hp, expected.Hp);
-    EXPECT_EQ(beast.Speed, expected.Speed);
-    EXPECT_EQ(beast.Name, expected.Name);
-    EXPECT_EQ(beast.Physique, expected.Physique);
-    EXPECT_EQ(beast.TemplateAptitudes, expected.TemplateAptitudes);
+    EXPECT_EQ(PetSnapshot(beast), PetSnapshot(expected));
 }
 
 TEST(DiyCommit, UncheckedCertificationClearsAndEmptyElementIsKept)
@@ -90,7 +84,9 @@ TEST_P(DiyCommitRefusal, WritesNothingAndNamesTheText)
 {
     TPet beast = Loaded("吸血鬼");
     const TPet before = beast;
-    DiyFields fields = Custom();
+    DiyFields fields = Custom();  // every field differs from the beast's
+    fields.Certify = true;
+    fields.CertifiedSkill = "雷击";
     if (GetParam().aptitude >= 0)
         fields.Aptitudes[GetParam().aptitude] = GetParam().text;
     else
@@ -99,11 +95,7 @@ TEST_P(DiyCommitRefusal, WritesNothingAndNamesTheText)
     const DiyCommitResult result = CommitDiy(beast, fields);
     EXPECT_EQ(result.failure, GetParam().failure);
     EXPECT_EQ(result.offending, GetParam().text);
-    EXPECT_EQ(beast.Aptitudes, before.Aptitudes);
-    EXPECT_EQ(beast.Growth, before.Growth);
-    EXPECT_EQ(beast.Element, before.Element);
-    EXPECT_EQ(beast.Skills, before.Skills);
-    EXPECT_EQ(beast.Hp, before.Hp);
+    EXPECT_EQ(PetSnapshot(beast), PetSnapshot(before));
 }
 
 INSTANTIATE_TEST_SUITE_P(

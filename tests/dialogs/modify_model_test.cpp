@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "PetSnapshot.h"
+#include "data/builtin_data.h"
+#include "engine/pet.h"
 #include "ui/model/ModifyModel.h"
 
 namespace {
@@ -7,10 +10,21 @@ namespace {
 using Weights = std::array<int32_t, ModifyModel::RowCount>;
 using Points = std::array<int32_t, ModifyModel::RowCount>;
 
+TPet Beast(int32_t level, Points points, int32_t potential)
+{
+    TPet beast(CatalogueLines());
+    EXPECT_TRUE(beast.LoadBeast("吸血鬼"));
+    beast.Level = level;
+    beast.Physique = points[0], beast.Magic = points[1], beast.Strength = points[2];
+    beast.Endurance = points[3], beast.Agility = points[4];
+    beast.Potential = potential;
+    return beast;
+}
+
 ModifyModel Loaded(int32_t level, Points points, int32_t potential)
 {
     ModifyModel model;
-    model.Load({level, points, potential});
+    model.Load(Beast(level, points, potential));
     return model;
 }
 
@@ -52,10 +66,76 @@ TEST(ModifyModel, LevelsCountFromTheStoredLevel)
     m.ChangeLevel(5);  // below the stored level: the stored values
     EXPECT_EQ(Values(m), (Points{40, 30, 30, 30, 30}));
     EXPECT_EQ(m.potential(), 100);
-    EXPECT_EQ(m.Plan(5).level, 20) << "a commit never lowers the level";
-    EXPECT_EQ(m.Plan(30).level, 30);
-    m.Remember(m.Plan(30));
-    EXPECT_EQ(m.Plan(25).level, 30) << "nor below what an earlier commit wrote";
+    EXPECT_EQ(m.WrittenLevel(5), 20) << "a commit never lowers the level";
+    EXPECT_EQ(m.WrittenLevel(30), 30);
+}
+
+TEST(ModifyModel, LevelSpinnerRunsFromTheStoredLevelTo160)
+{
+    auto m = Loaded(20, {40, 30, 30, 30, 30}, 100);
+    EXPECT_EQ(m.StepLevel(20, true), 21);
+    EXPECT_EQ(m.StepLevel(20, false), std::nullopt) << "at the floor nothing moves";
+    EXPECT_EQ(m.StepLevel(160, true), std::nullopt);
+    EXPECT_EQ(m.StepLevel(160, false), 159);
+    EXPECT_EQ(m.StepLevel(3, true), 21) << "a typed level below the floor snaps to it first";
+    EXPECT_EQ(m.StepLevel(3, false), std::nullopt);
+    EXPECT_EQ(m.StepLevel(std::nullopt, true), 21) << "an unreadable level steps from the floor";
+}
+
+TEST(ModifyModel, CommitWritesTheWorkingValuesAndNothingElse)
+{
+    TPet beast = Beast(0, {25, 12, 13, 11, 14}, 0);
+    ModifyModel m;
+    m.Load(beast);
+    m.ChangeLevel(10);
+    ASSERT_TRUE(m.Step(2, true));
+    TPet expected = beast;
+
+    const auto result = m.Commit(beast, "小仙", "10");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.level, 10);
+    expected.Name = "小仙";
+    expected.Level = 10;
+    expected.Physique = 35, expected.Magic = 22, expected.Strength = 24, expected.Endurance = 21;
+    expected.Agility = 24, expected.Potential = 49;
+    expected.ComputeAttributes(10);
+    EXPECT_EQ(PetSnapshot(beast), PetSnapshot(expected));
+    EXPECT_EQ(m.row(2).floor, 23) << "floors stay after a commit";
+    EXPECT_EQ(m.row(2).value, 24);
+    EXPECT_EQ(m.name(), "小仙");
+}
+
+TEST(ModifyModel, CommitNeverLowersTheLevelAndRaisesTheFloorForTheNext)
+{
+    TPet beast = Beast(20, {40, 30, 30, 30, 30}, 100);
+    ModifyModel m;
+    m.Load(beast);
+    ASSERT_TRUE(m.Commit(beast, beast.Name, "5").ok);
+    EXPECT_EQ(beast.Level, 20);
+    m.ChangeLevel(30);
+    ASSERT_TRUE(m.Commit(beast, beast.Name, "30").ok);
+    EXPECT_EQ(beast.Potential, 150);
+    EXPECT_EQ(m.WrittenLevel(25), 30) << "nor below what an earlier commit wrote";
+    EXPECT_EQ(m.StepLevel(30, false), std::nullopt) << "the spinner cannot show a level a commit would not write";
+    m.ChangeLevel(31);
+    EXPECT_EQ(m.potential(), 155) << "levels count from the committed level";
+}
+
+TEST(ModifyModel, CommitOfAnUnreadableLevelWritesNothing)
+{
+    for (const char* level : {"", "12a", "4294967296"}) {
+        TPet beast = Beast(0, {25, 12, 13, 11, 14}, 0);
+        ModifyModel m;
+        m.Load(beast);
+        m.ChangeLevel(10);
+        const TPet before = beast;
+        const auto result = m.Commit(beast, "小仙", level);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.offending, level);
+        EXPECT_EQ(PetSnapshot(beast), PetSnapshot(before)) << level;
+        EXPECT_EQ(m.name(), before.Name);
+        EXPECT_EQ(m.WrittenLevel(0), 0) << "the stored level is unchanged";
+    }
 }
 
 TEST(ModifyModel, LevelAbove160BecomesZeroAndDiscardsMoves)

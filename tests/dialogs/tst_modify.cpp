@@ -112,9 +112,8 @@ private slots:
         setLevel("1");  // potential 5
         auto* up = form->UpDown1->findChild<QToolButton*>("up");
         auto* down = form->UpDown1->findChild<QToolButton*>("down");
-        QSignalSpy spy(form->UpDown1, &UpDownButton::Clicked);
         QTest::mouseClick(down, Qt::LeftButton);
-        QCOMPARE(spy.count(), 0);  // at the floor: nothing reported
+        QCOMPARE(rows(), QStringLiteral("26 13 14 12 15 5"));  // at the floor: nothing moves
         QTest::mouseClick(up, Qt::LeftButton);
         QCOMPARE(rows(), QStringLiteral("27 13 14 12 15 4"));
         form->Edit6->setFocus();
@@ -123,10 +122,48 @@ private slots:
         QCOMPARE(rows(), QStringLiteral("27 13 18 12 15 0"));  // stops when the potential runs out
         QTest::keyClick(form->Edit6, Qt::Key_Down);
         QCOMPARE(rows(), QStringLiteral("27 13 17 12 15 1"));
-        QCOMPARE(spy.count(), 1);
         QTest::keyClick(form->Edit2, Qt::Key_Up);  // the level spinner steps too, discarding the moves
         QCOMPARE(form->Edit2->text(), QStringLiteral("2"));
         QCOMPARE(rows(), QStringLiteral("27 14 15 13 16 10"));
+        QTest::mouseClick(form->UpDown6->findChild<QToolButton*>("down"), Qt::LeftButton);
+        QTest::keyClick(form->Edit2, Qt::Key_Down);
+        QCOMPARE(form->Edit2->text(), QStringLiteral("0"));  // the stored level is the floor
+        QCOMPARE(rows(), QStringLiteral("25 12 13 11 14 0"));
+    }
+
+    // Typing passes through shorter levels ("12" through "1"); a level below
+    // the stored one shows the stored level's rows meanwhile and is set right
+    // when editing ends, keeping the points moved since.
+    void levelBelowTheStoredOneIsSetRightWhenEditingEnds_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Return below") << "3" << int(Qt::Key_Return) << "5" << "26 13 13 11 14 0";
+        QTest::newRow("Tab away below") << "3" << int(Qt::Key_Tab) << "5" << "26 13 13 11 14 0";
+        QTest::newRow("two digits through a lower one") << "12" << int(Qt::Key_Return) << "12"
+                                                         << "33 20 20 18 21 35";
+    }
+    void levelBelowTheStoredOneIsSetRightWhenEditingEnds()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, level);
+        QFETCH(QString, expected);
+        setBeast(5, {25, 13, 13, 11, 14}, 1);
+        reopen();
+        // The offscreen platform activates no window; focus changes need one.
+        QApplication::setActiveWindow(form);
+        form->Edit2->setFocus();
+        setLevel(typed);
+        QCOMPARE(form->Edit2->text(), typed);  // typing is never interrupted
+        QTest::mouseClick(form->UpDown5->findChild<QToolButton*>("down"), Qt::LeftButton);
+        QTest::mouseClick(form->UpDown1->findChild<QToolButton*>("up"), Qt::LeftButton);
+        QTest::keyClick(form->Edit2, Qt::Key(key));
+        QCOMPARE(form->Edit2->text(), level);
+        QCOMPARE(rows(), expected);
+        QVERIFY(form->isVisible());
     }
 
     void ratio()
@@ -189,7 +226,8 @@ private slots:
         reopen();
         QCOMPARE(rows(), QStringLiteral("45 22 53 31 24 0"));
         QCOMPARE(form->Edit13->text(), QStringLiteral("7"));  // weights are kept
-        QCOMPARE(form->UpDown6->Floor(), 10);
+        QTest::keyClick(form->Edit2, Qt::Key_Down);
+        QCOMPARE(form->Edit2->text(), QStringLiteral("10"));  // the committed level is the floor
     }
 
     void commitRefusals()

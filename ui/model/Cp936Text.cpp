@@ -2,51 +2,21 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
-
 #include <vector>
 
 namespace {
 
-// One iconv descriptor per call: the dialogs convert a few short names at a
-// time, and a fresh descriptor has no shift state left over.
-class Cp936Converter {
-public:
-    Cp936Converter() : cd_(iconv_open("CP936", "UTF-8")) {}
-    ~Cp936Converter()
-    {
-        if (cd_ != reinterpret_cast<iconv_t>(-1))
-            iconv_close(cd_);
-    }
-    Cp936Converter(const Cp936Converter&) = delete;
-    Cp936Converter& operator=(const Cp936Converter&) = delete;
+const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
 
-    long Length(const std::string& utf8)
-    {
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
-            return -1;
-        std::string input = utf8;
-        char* in = input.data();
-        std::size_t inLeft = input.size();
-        long total = 0;
-        char buffer[64];
-        while (inLeft > 0) {
-            char* out = buffer;
-            std::size_t outLeft = sizeof buffer;
-            const std::size_t rc = iconv(cd_, &in, &inLeft, &out, &outLeft);
-            total += static_cast<long>(sizeof buffer - outLeft);
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG)
-                return -1;  // EILSEQ / EINVAL: not representable or broken UTF-8
-        }
-        return total;
-    }
-
-private:
-    iconv_t cd_;
-};
+// Input is fed in windows no larger than the output buffer: code page 936
+// never takes more bytes than UTF-8 for the same character, so no call runs
+// out of room, and each input byte is converted once.
+constexpr std::size_t Window = 4096;
 
 // Splits valid UTF-8 into its characters; a stray byte is a character of its
-// own (iconv refuses it later).
+// own (the converter refuses it later).
 std::vector<std::string> Characters(const std::string& utf8)
 {
     std::vector<std::string> result;
@@ -63,6 +33,18 @@ std::vector<std::string> Characters(const std::string& utf8)
     return result;
 }
 
+long EstimatedLength(const std::string& utf8)
+{
+    long total = 0;
+    for (const std::string& c : Characters(utf8)) {
+        const auto lead = static_cast<unsigned char>(c[0]);
+        if (lead >= 0x80 && (c.size() < 2 || lead < 0xC0))
+            return -1;  // broken UTF-8
+        total += lead < 0x80 ? 1 : 2;
+    }
+    return total;
+}
+
 std::string Join(const std::vector<std::string>& chars, std::size_t from, std::size_t to)
 {
     std::string text;
@@ -73,12 +55,48 @@ std::string Join(const std::vector<std::string>& chars, std::size_t from, std::s
 
 }  // namespace
 
-long Cp936Length(const std::string& utf8)
+Cp936Counter::Cp936Counter(const char* encoding)
+    : cd_(iconv_open(encoding, "UTF-8"))
 {
-    return Cp936Converter().Length(utf8);
 }
 
-std::string FitCp936Edit(const std::string& before, const std::string& after, std::size_t limit)
+Cp936Counter::~Cp936Counter()
+{
+    if (Exact())
+        iconv_close(static_cast<iconv_t>(cd_));
+}
+
+bool Cp936Counter::Exact() const
+{
+    return static_cast<iconv_t>(cd_) != NoConverter;
+}
+
+long Cp936Counter::Length(const std::string& utf8)
+{
+    if (!Exact())
+        return EstimatedLength(utf8);
+    const auto cd = static_cast<iconv_t>(cd_);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);  // no shift state from an earlier text
+    std::string input = utf8;
+    char* in = input.data();
+    const char* const end = in + input.size();
+    long total = 0;
+    std::vector<char> buffer(Window);
+    while (in < end) {
+        std::size_t inLeft = std::min<std::size_t>(static_cast<std::size_t>(end - in), Window);
+        const bool last = in + inLeft == end;
+        char* out = buffer.data();
+        std::size_t outLeft = buffer.size();
+        const std::size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
+        total += static_cast<long>(buffer.size() - outLeft);
+        // A character cut by the window's end is read again in the next one.
+        if (rc == static_cast<std::size_t>(-1) && !(errno == E2BIG || (errno == EINVAL && !last)))
+            return -1;  // EILSEQ, or EINVAL at the very end: not representable or broken UTF-8
+    }
+    return total;
+}
+
+std::string Cp936Counter::Fit(const std::string& before, const std::string& after, std::size_t limit)
 {
     const auto old = Characters(before);
     const auto now = Characters(after);
@@ -93,13 +111,12 @@ std::string FitCp936Edit(const std::string& before, const std::string& after, st
 
     const std::string prefix = Join(now, 0, head);
     const std::string suffix = Join(now, now.size() - tail, now.size());
-    Cp936Converter converter;
-    const long kept = converter.Length(prefix + suffix);
+    const long kept = Length(prefix + suffix);
     long room = static_cast<long>(limit) - (kept < 0 ? 0 : kept);
 
     std::string inserted;
     for (std::size_t i = head; i < now.size() - tail; ++i) {
-        const long bytes = converter.Length(now[i]);
+        const long bytes = Length(now[i]);
         if (bytes < 0)
             continue;
         if (bytes > room)
@@ -108,4 +125,20 @@ std::string FitCp936Edit(const std::string& before, const std::string& after, st
         room -= bytes;
     }
     return prefix + inserted + suffix;
+}
+
+long Cp936Length(const std::string& utf8)
+{
+    return Cp936Counter().Length(utf8);
+}
+
+std::string FitCp936Edit(const std::string& before, const std::string& after, std::size_t limit)
+{
+    return Cp936Counter().Fit(before, after, limit);
+}
+
+bool Cp936Available()
+{
+    static const bool available = Cp936Counter().Exact();
+    return available;
 }

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/pet.h"
+#include "engine/strict_number.h"
+
 namespace {
 
 // Stored numbers may be anything a custom beast was given; sums saturate
@@ -15,9 +18,11 @@ int32_t Saturate(int64_t value)
 
 }  // namespace
 
-void ModifyModel::Load(const Stored& stored)
+void ModifyModel::Load(const TPet& beast)
 {
-    stored_ = stored;
+    name_ = beast.Name;
+    stored_ = {beast.Level, {beast.Physique, beast.Magic, beast.Strength, beast.Endurance, beast.Agility},
+               beast.Potential};
     LoadPoints();
 }
 
@@ -114,12 +119,48 @@ ModifyModel::RatioResult ModifyModel::ApplyRatio(const std::array<int32_t, RowCo
     return RatioResult::Applied;
 }
 
-ModifyModel::Stored ModifyModel::Plan(int32_t typedLevel) const
+int32_t ModifyModel::WrittenLevel(int32_t typed) const
 {
-    Stored plan;
-    plan.level = std::max(typedLevel, stored_.level);
+    return std::max(typed, stored_.level);
+}
+
+std::optional<int32_t> ModifyModel::StepLevel(std::optional<int32_t> shown, bool up) const
+{
+    const int32_t floor = std::min(stored_.level, MaxLevel);
+    // A level outside the range first snaps into it, as the spinner only ever
+    // shows levels inside it.
+    const int32_t from = std::clamp(shown.value_or(floor), floor, MaxLevel);
+    const int32_t to = up ? std::min(from + 1, MaxLevel) : std::max(from - 1, floor);
+    if (to == from)
+        return std::nullopt;
+    return to;
+}
+
+ModifyModel::CommitResult ModifyModel::Commit(TPet& beast, const std::string& name, const std::string& levelText)
+{
+    CommitResult result;
+    int32_t typed = 0;
+    if (!ParseInt32(levelText, typed)) {
+        result.offending = levelText;
+        return result;
+    }
+    Stored written{WrittenLevel(typed), {}, potential_};
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        plan.points[i] = rows_[i].value;
-    plan.potential = potential_;
-    return plan;
+        written.points[i] = rows_[i].value;
+
+    beast.Name = name;
+    beast.Level = written.level;
+    beast.Physique = written.points[0];
+    beast.Magic = written.points[1];
+    beast.Strength = written.points[2];
+    beast.Endurance = written.points[3];
+    beast.Agility = written.points[4];
+    beast.Potential = written.potential;
+    beast.ComputeAttributes(beast.Level);
+
+    name_ = name;
+    stored_ = written;
+    result.ok = true;
+    result.level = written.level;
+    return result;
 }

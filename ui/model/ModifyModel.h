@@ -4,11 +4,16 @@
 // potential still to spend. The sum of the five values and the potential is
 // kept constant by every step and by a ratio.
 //
-// The rows start from what the beast stores (Load). The window shows these
-// numbers and writes them back on commit through Plan.
+// The model reads the beast (Load) and writes it back (Commit); it alone owns
+// the floors, the ceilings, the potential and the lowest level a commit
+// writes. The window only shows these numbers and forwards the user's acts.
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+
+class TPet;
 
 class ModifyModel {
 public:
@@ -21,18 +26,17 @@ public:
         int32_t ceiling = 0;
     };
 
-    // What the beast stores: its level, the five points in row order, its
-    // potential.
-    struct Stored {
-        int32_t level = 0;
-        std::array<int32_t, RowCount> points{};
-        int32_t potential = 0;
-    };
-
     enum class RatioResult { Applied, BadSum };
 
-    // Takes the stored values and loads the rows from them (LoadPoints).
-    void Load(const Stored& stored);
+    struct CommitResult {
+        bool ok = false;
+        std::string offending;  // the level text that did not convert
+        int32_t level = 0;      // the level written
+    };
+
+    // Takes the beast's name, level, five points and potential as the stored
+    // values and loads the rows from them (LoadPoints).
+    void Load(const TPet& beast);
     // Every row := its stored value as value and floor; ceiling = value +
     // potential.
     void LoadPoints();
@@ -43,6 +47,13 @@ public:
     // floor and value become stored + n, the potential stored + 5n; all moves
     // and ratios since the last load are gone. Returns the level in effect.
     int32_t ChangeLevel(int32_t level);
+
+    // The level a commit writes for `typed`: never below the stored level.
+    int32_t WrittenLevel(int32_t typed) const;
+    // One step of the level spinner from `shown` (nullopt: the text did not
+    // convert, so the step starts at the lowest level). Runs from the stored
+    // level to MaxLevel; nullopt when the step cannot move.
+    std::optional<int32_t> StepLevel(std::optional<int32_t> shown, bool up) const;
 
     // One step of a row's spinner. Up moves only below the ceiling and costs
     // one potential point; reaching potential 0 fixes every ceiling at its
@@ -58,20 +69,28 @@ public:
     // a positive potential becomes 0; floors stay.
     RatioResult ApplyRatio(const std::array<int32_t, RowCount>& weights);
 
-    // What a commit writes for a typed level: the rows and the potential as
-    // they stand, and the level, never below the stored level.
-    Stored Plan(int32_t typedLevel) const;
-    // After a commit: `written` is what the beast now stores. The rows, their
-    // floors and ceilings stay as they are.
-    void Remember(const Stored& written) { stored_ = written; }
+    // Writes Name, Level (WrittenLevel of the level text), the five points and
+    // Potential, then recomputes the attributes. A level text that is not a
+    // whole number writes nothing at all and is named in the result. The rows,
+    // their floors and ceilings stay as they are; the written values become
+    // the stored ones.
+    CommitResult Commit(TPet& beast, const std::string& name, const std::string& levelText);
 
+    const std::string& name() const { return name_; }
+    int32_t storedLevel() const { return stored_.level; }
     const Row& row(int i) const { return rows_[static_cast<std::size_t>(i)]; }
     int32_t potential() const { return potential_; }
-    const Stored& stored() const { return stored_; }
 
 private:
+    struct Stored {
+        int32_t level = 0;
+        std::array<int32_t, RowCount> points{};
+        int32_t potential = 0;
+    };
+
     void OpenCeilings();
 
+    std::string name_;
     Stored stored_;
     std::array<Row, RowCount> rows_{};
     int32_t potential_ = 0;

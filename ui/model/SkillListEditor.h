@@ -15,11 +15,9 @@ public:
     static const char* DuplicateMessage() { return "此技能已经存在！"; }
     static const char* FullMessage() { return "技能最高12个！"; }
 
-    SkillListEditor() = default;
     explicit SkillListEditor(std::vector<std::string> skills);
 
     const std::vector<std::string>& Skills() const { return skills_; }
-    void Assign(std::vector<std::string> skills) { skills_ = std::move(skills); }
 
     // The duplicate test comes first, so a duplicate offered to a full list
     // is reported as a duplicate. A refused add leaves the list unchanged.
