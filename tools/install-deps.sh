@@ -2,13 +2,13 @@
 # Installs the Debian 12 packages that the named groups need:
 #
 #   run      the Qt widgets runtime (its JPEG and X11 plugins are in libqt6gui6)
-#            and a CJK font: what the built program needs
+#            : what the built program needs (its Chinese faces are built in)
 #   build    compiler, CMake and Qt development files; the font subset and
 #            the Qt translations that the build compiles in
 #   test     GoogleTest, Google Benchmark and the desktop-file and AppStream
 #            validators that ctest runs
 #   startup  tools/measure-startup.sh: a private X server and session bus,
-#            window tools, valgrind
+#            xev, valgrind (callgrind)
 #   artgen   tools/artgen: Qt SVG and npm for the icon set
 #   package  the Debian package (cpack -G DEB) and its check (lintian)
 #   ui       optional, for checking windows by hand: a window manager,
@@ -20,11 +20,11 @@
 set -euo pipefail
 
 declare -A groups=(
-  [run]="libqt6widgets6 libqt6gui6 fonts-noto-cjk"
+  [run]="libqt6widgets6 libqt6gui6"
   [build]="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-           fonts-noto-cjk fonttools qt6-translations-l10n"
+           fonts-noto-cjk fonttools python3-fonttools qt6-translations-l10n qt6-l10n-tools"
   [test]="libgtest-dev libbenchmark-dev desktop-file-utils appstream"
-  [startup]="xvfb xauth x11-utils xdotool dbus valgrind"
+  [startup]="xvfb x11-utils dbus valgrind"
   [artgen]="qt6-svg-dev nodejs npm"
   [package]="dpkg-dev file lintian"
   [ui]="openbox imagemagick python3-pyatspi at-spi2-core dbus-x11"

@@ -2,15 +2,48 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QTranslator>
 
+#include "Fonts.h"
 #include "MessageBoxes.h"
+
+namespace {
+
+// Qt's catalogue is compiled in (see data/fonts): the program reads no file.
+// The program speaks Chinese whatever the user's locale, and so does Qt.
+void InstallQtTranslation(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral(":/i18n/qtbase_zh_CN.qm")))
+        QApplication::installTranslator(translator);
+}
+
+// Qt decodes JPEG through a plugin that a partial installation can lack;
+// without it the panel's backdrop and every beast picture would be blank.
+bool CanShowPictures()
+{
+    if (QImageReader::supportedImageFormats().contains("jpeg"))
+        return true;
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
+                    QStringLiteral("找不到Qt的JPEG图片插件，召唤兽的图片无法显示，程序将退出。\n"
+                                   "请完整安装本程序所用的Qt（其imageformats插件目录中的qjpeg）。"),
+                    QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+    return false;
+}
+
+}  // namespace
 
 bool SetUpApplication(QApplication& app)
 {
-    Q_UNUSED(app);
     QApplication::setApplicationName(QStringLiteral("qingai-dashu"));
-    QApplication::setApplicationDisplayName(ApplicationTitle());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/app_icon_64.png")));
     QApplication::setDesktopFileName(QStringLiteral("io.github.qingaidashu.Dashu"));
-    return true;
+    InstallQtTranslation(app);
+    RegisterFonts();
+    QApplication::setFont(InterfaceFont(QApplication::font()));
+    return CanShowPictures();
 }

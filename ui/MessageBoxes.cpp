@@ -1,8 +1,28 @@
 #include "MessageBoxes.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
+
+// A box sized to its text alone can be narrower than its own caption, which
+// the window manager then elides ("青霭灵踪之… 模拟器3.0"). Keep it wide
+// enough for the caption in a bold title font next to the title bar's icon
+// and its three buttons, as the system's own message boxes are.
+void FitCaption(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int titleBarExtras = 120;
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + titleBarExtras;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text)
 {
@@ -10,6 +30,7 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, cons
     // Beast names and pasted edit texts reach these boxes: never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("MessageBox"));
+    FitCaption(box);
     box.exec();
 }
 

@@ -1,0 +1,194 @@
+// The built-in typefaces: they register, the program's fonts draw with them
+// rather than with whatever the machine has installed, and they hold every
+// character of every text in the program's sources.
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QFontDatabase>
+#include <QRawFont>
+#include <QSet>
+#include <QTest>
+#include <QTextLayout>
+
+#include "Fonts.h"
+
+namespace {
+
+// The characters inside the string and character literals of C++ source,
+// comments skipped. Kept apart from the build's own reading of the sources on
+// purpose: a text the build step overlooks shows up here as a missing glyph.
+QSet<char32_t> LiteralCharacters(const QString& code)
+{
+    QSet<char32_t> found;
+    const auto take = [&found](QStringView text) {
+        for (const char32_t c : text.toUcs4())
+            found.insert(c);
+    };
+    qsizetype i = 0;
+    const qsizetype n = code.size();
+    while (i < n) {
+        const QStringView rest = QStringView(code).mid(i);
+        if (rest.startsWith(u"//")) {
+            i = code.indexOf(u'\n', i);
+            i = i < 0 ? n : i;
+        } else if (rest.startsWith(u"/*")) {
+            i = code.indexOf(u"*/", i + 2);
+            i = i < 0 ? n : i + 2;
+        } else if (rest.startsWith(u"R\"") && (i == 0 || !code.at(i - 1).isLetterOrNumber() || code.at(i - 1) == u'8'
+                                               || code.at(i - 1) == u'u' || code.at(i - 1) == u'L')) {
+            const qsizetype open = code.indexOf(u'(', i + 2);
+            const QString close = u')' + code.mid(i + 2, open - i - 2) + u'"';
+            qsizetype end = code.indexOf(close, open);
+            end = end < 0 ? n : end;
+            take(QStringView(code).mid(open + 1, end - open - 1));
+            i = end + close.size();
+        } else if (code.at(i) == u'"' || (code.at(i) == u'\'' && (i == 0 || !code.at(i - 1).isDigit()))) {
+            const QChar quote = code.at(i);
+            qsizetype j = i + 1;
+            while (j < n && code.at(j) != quote && code.at(j) != u'\n')
+                j += code.at(j) == u'\\' ? 2 : 1;
+            take(QStringView(code).mid(i + 1, qMin(j, n) - i - 1));
+            i = j + 1;
+        } else {
+            ++i;
+        }
+    }
+    return found;
+}
+
+// Every non-ASCII character of the literals of the data, the windows and the
+// main routine, with the first file that uses it.
+QHash<char32_t, QString> ProgramCharacters()
+{
+    QHash<char32_t, QString> chars;
+    for (const char* folder : {"data", "ui", "app"}) {
+        QDirIterator it(QStringLiteral(DASHU_SOURCE_DIR "/") + QLatin1String(folder),
+                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            for (const char32_t c : LiteralCharacters(QString::fromUtf8(file.readAll())))
+                if (c > 0x7f && !chars.contains(c))
+                    chars.insert(c, file.fileName());
+        }
+    }
+    return chars;
+}
+
+// The faces that actually draw `text` in `font`, sorted (a layout hands out
+// its glyph runs in no particular order).
+QStringList DrawingFamilies(const QFont& font, const QString& text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList families;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        families << run.rawFont().familyName();
+    families.sort();
+    families.removeDuplicates();
+    return families;
+}
+
+QFont Bold(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+class TestFonts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void builtInFaceDraws_data();
+    void builtInFaceDraws();
+    void facesHoldEveryProgramText_data();
+    void facesHoldEveryProgramText();
+    void typedCharacterBeyondTheFaceFallsBack();
+};
+
+void TestFonts::initTestCase()
+{
+    QVERIFY(RegisterFonts());
+    QApplication::setFont(InterfaceFont(QApplication::font()));
+}
+
+void TestFonts::builtInFaceDraws_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("families");
+    QTest::addColumn<int>("weight");
+    const QString song = BuiltInSongFamily();
+    const QString hei = BuiltInHeiFamily();
+    QTest::newRow("宋体, Chinese and digits") << SongTiFont(14) << "气血 3456/3456" << QStringList{song} << 400;
+    QTest::newRow("微软雅黑") << YaHeiFont(14) << "关于软件" << QStringList{hei} << 400;
+    // Without its own bold face the About dialog's titles would be smeared
+    // out of the regular one, or taken from the installed bold collection.
+    QTest::newRow("微软雅黑 bold") << Bold(YaHeiFont(14)) << "关于作者" << QStringList{hei} << 700;
+    QTest::newRow("message box Chinese") << QApplication::font() << "提示信息" << QStringList{hei} << 400;
+}
+
+void TestFonts::builtInFaceDraws()
+{
+    QFETCH(QFont, font);
+    QFETCH(QString, text);
+    QFETCH(QStringList, families);
+    QFETCH(int, weight);
+    QCOMPARE(DrawingFamilies(font, text), families);
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QCOMPARE(int(layout.glyphRuns().constFirst().rawFont().weight()), weight);
+}
+
+void TestFonts::facesHoldEveryProgramText_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::newRow("宋体") << SongTiFont(14);
+    QTest::newRow("微软雅黑") << YaHeiFont(14);
+    QTest::newRow("微软雅黑 bold") << Bold(YaHeiFont(14));
+}
+
+void TestFonts::facesHoldEveryProgramText()
+{
+    QFETCH(QFont, font);
+    const QRawFont face = QRawFont::fromFont(font);
+    QVERIFY(face.familyName().startsWith(QStringLiteral("Dashu")));
+    const QHash<char32_t, QString> chars = ProgramCharacters();
+    // The panel's and dialogs' texts alone are several hundred characters.
+    QVERIFY(chars.size() > 300);
+    QStringList missing;
+    for (auto it = chars.cbegin(); it != chars.cend(); ++it)
+        if (!face.supportsCharacter(it.key()))
+            missing << QStringLiteral("U+%1 %2 (%3)")
+                           .arg(quint32(it.key()), 4, 16, QLatin1Char('0'))
+                           .arg(QString::fromUcs4(&it.key(), 1), it.value());
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    for (char32_t c = 0x20; c < 0x7f; ++c)
+        QVERIFY2(face.supportsCharacter(c), qPrintable(QString(QChar(c))));
+}
+
+void TestFonts::typedCharacterBeyondTheFaceFallsBack()
+{
+    // 龘 is in no text of the program, so the built-in face lacks it.
+    const QString rare = QStringLiteral("龘");
+    QVERIFY(!QRawFont::fromFont(SongTiFont(14)).supportsCharacter(rare.at(0)));
+    if (!QFontDatabase::families(QFontDatabase::SimplifiedChinese).contains(QStringLiteral("Noto Serif CJK SC")))
+        QSKIP("no installed Chinese face to fall back to");
+    const QStringList families = DrawingFamilies(SongTiFont(14), QStringLiteral("名") + rare);
+    QCOMPARE(families.size(), 2);
+    QVERIFY2(families.contains(BuiltInSongFamily()), qPrintable(families.join(u',')));
+}
+
+QTEST_MAIN(TestFonts)
+#include "tst_fonts.moc"
