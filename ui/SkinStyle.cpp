@@ -88,6 +88,17 @@ void SkinStyle::drawControl(ControlElement element, const QStyleOption* option, 
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
+void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                   const QWidget* widget) const
+{
+    // An auto-raising tool button shows no face at rest under Fusion, and
+    // its icon then floats on the window; give it the flat buttons' tag.
+    if (control == CC_ToolButton && (option->state & State_AutoRaise)
+        && !(option->state & (State_MouseOver | State_Sunken | State_On)))
+        SkinPainting::FlatButtonFace(*painter, option->rect, SkinPainting::FaceOf(option->state));
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
 bool SkinStyle::DrawFlatButtonBevel(const QStyleOption* option, QPainter* painter) const
 {
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);

@@ -9,6 +9,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTabBar>
+#include <QToolButton>
 #include <QToolTip>
 #include <QtTest>
 
@@ -110,6 +111,7 @@ private slots:
     void buttonStatesLookDifferent_data();
     void buttonStatesLookDifferent();
     void tabStatesLookDifferent();
+    void iconButtonShowsAFaceAtRest();
     void pickerButtonLightsUnderMouse();
 };
 
@@ -276,6 +278,36 @@ void TestSkin::tabStatesLookDifferent()
     for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j)
             QVERIFY2(images[i] != images[j], qPrintable(QString("tab states %1 and %2 look alike").arg(i).arg(j)));
+}
+
+void TestSkin::iconButtonShowsAFaceAtRest()
+{
+    QToolButton button;
+    button.setAutoRaise(true);
+    button.setIcon(QIcon(":/art/btn_remove.png"));
+    QStyleOptionToolButton option;
+    option.initFrom(&button);
+    option.rect = QRect(0, 0, 23, 22);
+    option.icon = button.icon();
+    option.iconSize = QSize(16, 16);
+    option.subControls = QStyle::SC_ToolButton;
+    option.toolButtonStyle = Qt::ToolButtonIconOnly;
+    option.state = QStyle::State_Enabled | QStyle::State_AutoRaise;
+    auto render = [&](const QStyleOptionToolButton& state) {
+        QImage image(26, 26, QImage::Format_ARGB32);
+        image.fill(QColor(SkinColours::Parchment));
+        QPainter painter(&image);
+        QApplication::style()->drawComplexControl(QStyle::CC_ToolButton, &state, &painter, &button);
+        return image;
+    };
+    QStyleOptionToolButton bare = option;
+    bare.state &= ~QStyle::State_AutoRaise;
+    bare.subControls = QStyle::SC_None;  // the icon alone, no face
+    QStyleOptionToolButton hovered = option;
+    hovered.state |= QStyle::State_MouseOver | QStyle::State_Raised;
+    const QImage resting = render(option);
+    QVERIFY(resting != render(bare));
+    QVERIFY(resting != render(hovered));
 }
 
 void TestSkin::pickerButtonLightsUnderMouse()
