@@ -13,6 +13,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <memory>
 #include <optional>
 
 #include "About.h"
@@ -167,7 +168,8 @@ void TestSkin::textReadsOnItsBackground()
 void TestSkin::desktopPaletteIsIgnored_data()
 {
     QTest::addColumn<QPalette>("desktop");
-    QTest::newRow("light (Fusion's own)") << QStyleFactory::create("Fusion")->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    QTest::newRow("light (Fusion's own)") << fusion->standardPalette();
     QTest::newRow("dark") << DarkPalette();
 }
 
