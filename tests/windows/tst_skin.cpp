@@ -1,0 +1,338 @@
+// The program's look: a palette that reads and ignores the desktop's, button
+// and tab states that can be told apart, and not one geometry changed from
+// the Fusion style it paints over.
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+#include "About.h"
+#include "Skin.h"
+#include "SkinColours.h"
+#include "SkinPalette.h"
+#include "SkinStyle.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Windows.h"
+#include "petdiy.h"
+#include "petmodify.h"
+
+namespace {
+
+using Geometries = QMap<QString, QRect>;
+
+void Collect(const QWidget* widget, const QString& path, Geometries& into)
+{
+    into.insert(path, widget->geometry());
+    int index = 0;
+    for (const QObject* child : widget->children())
+        if (const auto* w = qobject_cast<const QWidget*>(child); w && !w->isWindow())
+            Collect(w, path + '/' + w->metaObject()->className() + ':' + w->objectName() + '#'
+                           + QString::number(index++), into);
+}
+
+void Record(QWidget* window, Geometries& into)
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    Collect(window, window->metaObject()->className(), into);
+    window->hide();
+}
+
+// Every window of the program, each shown once, and a message box. The
+// panel's labels size to the rolled beast's values, so every run shows the
+// beast of the first.
+Geometries AllGeometries()
+{
+    static std::optional<TPet> beast;
+    Geometries all;
+    CreateWindows();
+    if (beast) {
+        *CurrentBeast = *beast;
+        Form2->RefreshAll();
+    } else {
+        beast = *CurrentBeast;
+    }
+    Record(Form1, all);
+    for (QWidget* dialog : std::initializer_list<QWidget*>{ModifyForm, DIYForm, AboutForm})
+        Record(dialog, all);
+    Form3->ShowChoices({"雷击", "落岩", "水攻"});
+    Record(Form3, all);
+    Form3->close();
+    {
+        QMessageBox box(QMessageBox::NoIcon, "提示信息", "此召唤兽无可认证技能或已经认证！", QMessageBox::Ok, Form1);
+        Record(&box, all);
+    }
+    DestroyWindows();
+    return all;
+}
+
+QPalette DarkPalette()
+{
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, Qt::black);
+    return dark;
+}
+
+QImage Render(QStyle::ControlElement element, const QStyleOption& option, const QWidget* widget)
+{
+    QImage image(option.rect.size() + QSize(4, 4), QImage::Format_ARGB32);
+    image.fill(QColor(SkinColours::Parchment));
+    QPainter painter(&image);
+    qApp->style()->drawControl(element, &option, &painter, widget);
+    return image;
+}
+
+}  // namespace
+
+class TestSkin : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { InstallSkin(*qApp); }
+
+    void textReadsOnItsBackground_data();
+    void textReadsOnItsBackground();
+    void desktopPaletteIsIgnored_data();
+    void desktopPaletteIsIgnored();
+    void everyGeometryIsFusions();
+    void buttonStatesLookDifferent_data();
+    void buttonStatesLookDifferent();
+    void tabStatesLookDifferent();
+    void iconButtonShowsAFaceAtRest();
+    void pickerButtonLightsUnderMouse();
+};
+
+void TestSkin::textReadsOnItsBackground_data()
+{
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("background");
+    struct Pair {
+        const char* name;
+        QPalette::ColorRole text, background;
+    };
+    const Pair pairs[] = {
+        {"window text", QPalette::WindowText, QPalette::Window},
+        {"label on a field", QPalette::WindowText, QPalette::Base},
+        {"edit text", QPalette::Text, QPalette::Base},
+        {"list stripe", QPalette::Text, QPalette::AlternateBase},
+        {"placeholder", QPalette::PlaceholderText, QPalette::Base},
+        {"button text", QPalette::ButtonText, QPalette::Button},
+        {"selection", QPalette::HighlightedText, QPalette::Highlight},
+        {"tooltip", QPalette::ToolTipText, QPalette::ToolTipBase},
+        {"link", QPalette::Link, QPalette::Base},
+        {"visited link", QPalette::LinkVisited, QPalette::Base},
+    };
+    const QPalette palette = SkinPalette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        for (const Pair& pair : pairs)
+            QTest::addRow("%s, %s", pair.name, group == QPalette::Active ? "active" : "inactive")
+                << palette.color(group, pair.text) << palette.color(group, pair.background);
+    // The faces the style paints itself, with the text drawn on them.
+    using namespace SkinColours;
+    const struct {
+        const char* name;
+        QRgb text, background;
+    } faces[] = {
+        {"resting button top", Ink, GoldTop},     {"resting button bottom", Ink, GoldBottom},
+        {"hovered button", Ink, GoldBright},      {"flat button", Ink, FlatFace},
+        {"tab, not current", Ink, ParchmentDeep}, {"tab, lower edge", Ink, ParchmentShade},
+        {"read-only edit", Ink, ReadOnlyField},   {"current picker tab", GoldText, Wood},
+        {"current picker tab, lower edge", GoldText, WoodDark},
+    };
+    for (const auto& face : faces)
+        QTest::newRow(face.name) << QColor(face.text) << QColor(face.background);
+}
+
+void TestSkin::textReadsOnItsBackground()
+{
+    QFETCH(QColor, text);
+    QFETCH(QColor, background);
+    QVERIFY2(ContrastRatio(text, background) >= 4.5,
+             qPrintable(QString("%1 on %2: %3").arg(text.name(), background.name()).arg(ContrastRatio(text, background))));
+}
+
+void TestSkin::desktopPaletteIsIgnored_data()
+{
+    QTest::addColumn<QPalette>("desktop");
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    QTest::newRow("light (Fusion's own)") << fusion->standardPalette();
+    QTest::newRow("dark") << DarkPalette();
+}
+
+void TestSkin::desktopPaletteIsIgnored()
+{
+    QFETCH(QPalette, desktop);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setPalette(desktop);
+    QApplication::setPalette(desktop, "QLabel");
+    QApplication::setPalette(desktop, "QAbstractButton");
+    QToolTip::setPalette(desktop);
+
+    InstallSkin(*qApp);
+
+    const QPalette skin = SkinPalette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            if (role != QPalette::NoRole)
+                QVERIFY2(skin.isBrushSet(QPalette::ColorGroup(group), QPalette::ColorRole(role)),
+                         qPrintable(QString("group %1, role %2 left to the desktop").arg(group).arg(role)));
+    QVERIFY(qobject_cast<SkinStyle*>(QApplication::style()));
+    QCOMPARE(QApplication::palette(), skin);
+    QLabel label;
+    QPushButton button;
+    QWidget plain;
+    QCOMPARE(label.palette(), skin);
+    QCOMPARE(button.palette(), skin);
+    QCOMPARE(plain.palette(), skin);
+    QCOMPARE(QToolTip::palette(), skin);
+}
+
+void TestSkin::everyGeometryIsFusions()
+{
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    const Geometries fusion = AllGeometries();
+    InstallSkin(*qApp);
+    const Geometries skinned = AllGeometries();
+
+    QVERIFY2(fusion.size() > 200, qPrintable(QString::number(fusion.size())));
+    QCOMPARE(skinned.keys(), fusion.keys());
+    for (auto it = fusion.cbegin(); it != fusion.cend(); ++it)
+        QVERIFY2(skinned.value(it.key()) == it.value(), qPrintable(it.key()));
+}
+
+void TestSkin::buttonStatesLookDifferent_data()
+{
+    QTest::addColumn<bool>("flat");
+    QTest::newRow("push button") << false;
+    QTest::newRow("flat button") << true;
+}
+
+void TestSkin::buttonStatesLookDifferent()
+{
+    QFETCH(bool, flat);
+    QPushButton button("天兵");
+    button.setFlat(flat);
+    button.resize(73, 22);
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    option.features = flat ? QStyleOptionButton::Flat : QStyleOptionButton::None;
+    option.state = QStyle::State_Enabled | QStyle::State_Raised;
+
+    const QStyle::State states[] = {{}, QStyle::State_MouseOver, QStyle::State_Sunken | QStyle::State_MouseOver,
+                                    QStyle::State_HasFocus, QStyle::State_On};
+    QList<QImage> images;
+    for (const QStyle::State extra : states) {
+        QStyleOptionButton state = option;
+        state.state |= extra;
+        images.append(Render(QStyle::CE_PushButton, state, &button));
+    }
+    QStyleOptionButton disabled = option;
+    disabled.state &= ~QStyle::State_Enabled;
+    images.append(Render(QStyle::CE_PushButton, disabled, &button));
+
+    for (int i = 0; i < images.size(); ++i)
+        for (int j = i + 1; j < images.size(); ++j)
+            QVERIFY2(images[i] != images[j], qPrintable(QString("states %1 and %2 look alike").arg(i).arg(j)));
+    // A flat button at rest still has a face, not just its text.
+    QStyleOptionButton textOnly = option;
+    textOnly.features = QStyleOptionButton::None;
+    QImage plain(images[0].size(), QImage::Format_ARGB32);
+    plain.fill(QColor(SkinColours::Parchment));
+    QPainter painter(&plain);
+    QApplication::style()->drawControl(QStyle::CE_PushButtonLabel, &textOnly, &painter, &button);
+    QVERIFY(images[0] != plain);
+}
+
+void TestSkin::tabStatesLookDifferent()
+{
+    QTabBar bar;
+    bar.addTab("低级技能");
+    QStyleOptionTab option;
+    option.initFrom(&bar);
+    option.rect = QRect(0, 0, 76, 29);
+    option.shape = QTabBar::RoundedNorth;
+    option.text = "低级技能";
+    option.state = QStyle::State_Enabled;
+    QStyleOptionTab hovered = option;
+    hovered.state |= QStyle::State_MouseOver;
+    QStyleOptionTab current = option;
+    current.state |= QStyle::State_Selected;
+    QStyleOptionTab focused = current;
+    focused.state |= QStyle::State_HasFocus;
+    const QImage images[] = {Render(QStyle::CE_TabBarTab, option, &bar), Render(QStyle::CE_TabBarTab, hovered, &bar),
+                             Render(QStyle::CE_TabBarTab, current, &bar), Render(QStyle::CE_TabBarTab, focused, &bar)};
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            QVERIFY2(images[i] != images[j], qPrintable(QString("tab states %1 and %2 look alike").arg(i).arg(j)));
+}
+
+void TestSkin::iconButtonShowsAFaceAtRest()
+{
+    QToolButton button;
+    button.setAutoRaise(true);
+    button.setIcon(QIcon(":/art/btn_remove.png"));
+    QStyleOptionToolButton option;
+    option.initFrom(&button);
+    option.rect = QRect(0, 0, 23, 22);
+    option.icon = button.icon();
+    option.iconSize = QSize(16, 16);
+    option.subControls = QStyle::SC_ToolButton;
+    option.toolButtonStyle = Qt::ToolButtonIconOnly;
+    option.state = QStyle::State_Enabled | QStyle::State_AutoRaise;
+    auto render = [&](const QStyleOptionToolButton& state) {
+        QImage image(26, 26, QImage::Format_ARGB32);
+        image.fill(QColor(SkinColours::Parchment));
+        QPainter painter(&image);
+        QApplication::style()->drawComplexControl(QStyle::CC_ToolButton, &state, &painter, &button);
+        return image;
+    };
+    QStyleOptionToolButton bare = option;
+    bare.state &= ~QStyle::State_AutoRaise;
+    bare.subControls = QStyle::SC_None;  // the icon alone, no face
+    QStyleOptionToolButton hovered = option;
+    hovered.state |= QStyle::State_MouseOver | QStyle::State_Raised;
+    const QImage resting = render(option);
+    QVERIFY(resting != render(bare));
+    QVERIFY(resting != render(hovered));
+}
+
+void TestSkin::pickerButtonLightsUnderMouse()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* button = form.findChild<QPushButton*>("SpeedButton天兵");
+    QVERIFY(button);
+    QVERIFY(button->testAttribute(Qt::WA_Hover));
+    QTest::mouseMove(&form, QPoint(5, 5));
+    const QImage resting = button->grab().toImage();
+    QTest::mouseMove(button, button->rect().center());
+    QTRY_VERIFY(button->underMouse());
+    QTRY_VERIFY(button->grab().toImage() != resting);
+    const QImage hovered = button->grab().toImage();
+    QTest::mousePress(button, Qt::LeftButton);
+    QVERIFY(button->isDown());
+    const QImage pressed = button->grab().toImage();
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));  // outside: no click
+    QVERIFY(pressed != hovered);
+    QVERIFY(pressed != resting);
+}
+
+QTEST_MAIN(TestSkin)
+#include "tst_skin.moc"

@@ -1,0 +1,171 @@
+#include "SkinStyle.h"
+
+#include <QPainter>
+#include <QStyleOption>
+#include <QTabBar>
+
+#include "SkinColours.h"
+#include "SkinPainting.h"
+#include "SkinPalette.h"
+
+using SkinPainting::Face;
+
+SkinStyle::SkinStyle() : QProxyStyle(QStringLiteral("Fusion"))
+{
+    setObjectName(QStringLiteral("Skin"));
+}
+
+QPalette SkinStyle::standardPalette() const
+{
+    return SkinPalette();
+}
+
+void SkinStyle::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    if (qobject_cast<QTabBar*>(widget))
+        widget->setAttribute(Qt::WA_Hover);
+}
+
+void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const
+{
+    switch (element) {
+    case PE_PanelButtonCommand:
+    case PE_PanelButtonBevel:
+    case PE_PanelButtonTool:
+        SkinPainting::ButtonFace(*painter, option->rect, SkinPainting::FaceOf(option->state));
+        return;
+    case PE_FrameFocusRect:
+        SkinPainting::FocusRing(*painter, option->rect);
+        return;
+    case PE_FrameGroupBox:
+        SkinPainting::GroupFrame(*painter, option->rect);
+        return;
+    case PE_FrameTabWidget:
+        SkinPainting::TabPane(*painter, option->rect);
+        return;
+    case PE_PanelTipLabel:
+        SkinPainting::TipPanel(*painter, option->rect);
+        return;
+    case PE_PanelLineEdit:
+        if (DrawLineEditPanel(option, painter))
+            return;
+        break;
+    default:
+        break;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void SkinStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const
+{
+    switch (element) {
+    case CE_PushButton:
+        if (DrawPushButton(option, painter, widget))
+            return;
+        break;
+    case CE_PushButtonBevel:
+        if (DrawFlatButtonBevel(option, painter))
+            return;
+        break;
+    case CE_PushButtonLabel:
+        if (DrawButtonLabel(option, painter, widget))
+            return;
+        break;
+    case CE_TabBarTabShape:
+        if (DrawTabShape(option, painter))
+            return;
+        break;
+    case CE_TabBarTabLabel:
+        if (DrawTabLabel(option, painter, widget))
+            return;
+        break;
+    default:
+        break;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                   const QWidget* widget) const
+{
+    // An auto-raising tool button shows no face at rest under Fusion, and
+    // its icon then floats on the window; give it the flat buttons' tag.
+    if (control == CC_ToolButton && (option->state & State_AutoRaise)
+        && !(option->state & (State_MouseOver | State_Sunken | State_On)))
+        SkinPainting::FlatButtonFace(*painter, option->rect, SkinPainting::FaceOf(option->state));
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+bool SkinStyle::DrawFlatButtonBevel(const QStyleOption* option, QPainter* painter) const
+{
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (!button || !(button->features & QStyleOptionButton::Flat) || (button->features & QStyleOptionButton::HasMenu))
+        return false;
+    SkinPainting::FlatButtonFace(*painter, button->rect, SkinPainting::FaceOf(button->state));
+    return true;
+}
+
+bool SkinStyle::DrawButtonLabel(const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+{
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (!button || SkinPainting::FaceOf(button->state) != Face::On)
+        return false;
+    // Ink would vanish on the dark wood of a face that is on.
+    QStyleOptionButton onWood = *button;
+    onWood.palette.setColor(QPalette::ButtonText, QColor(SkinColours::GoldText));
+    QProxyStyle::drawControl(CE_PushButtonLabel, &onWood, painter, widget);
+    return true;
+}
+
+bool SkinStyle::DrawTabShape(const QStyleOption* option, QPainter* painter) const
+{
+    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+    if (!tab || tab->shape != QTabBar::RoundedNorth)
+        return false;
+    SkinPainting::TabShape(*painter, tab->rect, tab->state & State_Selected,
+                           (tab->state & State_MouseOver) && (tab->state & State_Enabled));
+    return true;
+}
+
+bool SkinStyle::DrawLineEditPanel(const QStyleOption* option, QPainter* painter) const
+{
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (!frame || frame->lineWidth <= 0)
+        return false;
+    QBrush fill = frame->palette.base();
+    if ((frame->state & State_ReadOnly) && (frame->state & State_Enabled))
+        fill = QColor(SkinColours::ReadOnlyField);
+    SkinPainting::Field(*painter, frame->rect, fill, frame->state & State_HasFocus);
+    return true;
+}
+
+bool SkinStyle::DrawTabLabel(const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+{
+    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+    if (!tab || !(tab->state & State_HasFocus))
+        return false;
+    // Fusion marks a focused tab with a panel of its own, past this style;
+    // the dotted ring keeps every focus mark alike.
+    QStyleOptionTab unfocused = *tab;
+    unfocused.state &= ~State_HasFocus;
+    QProxyStyle::drawControl(CE_TabBarTabLabel, &unfocused, painter, widget);
+    SkinPainting::FocusRing(*painter, tab->rect.adjusted(4, 4, -4, -3));
+    return true;
+}
+
+bool SkinStyle::DrawPushButton(const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+{
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (!button || !(button->state & State_HasFocus))
+        return false;
+    // Fusion's own focus mark shows only after a key press and bypasses this
+    // style; the dotted ring shows whenever the button has the focus.
+    QStyleOptionButton unfocused = *button;
+    unfocused.state &= ~State_HasFocus;
+    QProxyStyle::drawControl(CE_PushButton, &unfocused, painter, widget);
+    SkinPainting::FocusRing(*painter, subElementRect(SE_PushButtonFocusRect, button, widget));
+    return true;
+}
