@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "AutoSizeLabel.h"
+#include "CentredOver.h"
 #include "DialogFlags.h"
 #include "Fonts.h"
 #include "IconButton.h"
@@ -195,29 +196,9 @@ void TModifyForm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    CentreOnOwner();
+    if (const QWidget* owner = parentWidget())
+        setGeometry(CentredOver(owner->window(), this));
     FormShow();
-}
-
-void TModifyForm::CentreOnOwner()
-{
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!owner)
-        return;
-    // Before the first showing the window manager has not framed the dialog
-    // yet, so its frame is taken to be the owner's: both carry the same title
-    // bar and borders.
-    const bool framed = frameGeometry() != geometry();
-    const QWidget* framedBy = framed ? static_cast<const QWidget*>(this) : owner;
-    const QMargins frame(framedBy->geometry().left() - framedBy->frameGeometry().left(),
-                         framedBy->geometry().top() - framedBy->frameGeometry().top(),
-                         framedBy->frameGeometry().right() - framedBy->geometry().right(),
-                         framedBy->frameGeometry().bottom() - framedBy->geometry().bottom());
-    const QSize outer = size().grownBy(frame);
-    const QRect centred(owner->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2), outer);
-    // The client rectangle: a move() before the first framing would place
-    // the client where the frame belongs.
-    setGeometry(centred.marginsRemoved(frame));
 }
 
 void TModifyForm::FormShow()

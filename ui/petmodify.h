@@ -78,7 +78,6 @@ private:
     void StepLevel(UpDownButton::Direction direction);
     void ShowLevel(int32_t level);
     void ShowRows();
-    void CentreOnOwner();
 
     ModifyModel model_;
     std::array<QLineEdit*, 5> values_{};
