@@ -1,6 +1,5 @@
-// The main window and the certification chooser, each test on fresh windows.
+// The main window, each test on fresh windows.
 #include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -70,10 +69,6 @@ private slots:
     void inputControlsHaveDistinctNames();
     void hitBookRefusesOwnedAndAddsNew();
     void certificationRoundTrip();
-    void chooserWorksFromTheKeyboard_data();
-    void chooserWorksFromTheKeyboard();
-    void chooserEntriesArePressableButtons();
-    void chooserGrowsToShowEveryEntry();
 };
 
 void TestWindows::startUpShowsRolledDefaultBeastAndNoBook()
@@ -328,88 +323,6 @@ void TestWindows::certificationRoundTrip()
     QVERIFY(CurrentBeast->CertifiedSkill.empty());
     if (CurrentBeast->Skills.size() < 12)
         QVERIFY(slot(12)->pixmap().isNull());
-}
-
-void TestWindows::chooserWorksFromTheKeyboard_data()
-{
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<int>("picked");  // -1: none
-    QTest::newRow("Return picks the first") << QList<int>{Qt::Key_Return} << 0;
-    QTest::newRow("Space picks the first") << QList<int>{Qt::Key_Space} << 0;
-    QTest::newRow("Down, Enter") << QList<int>{Qt::Key_Down, Qt::Key_Enter} << 1;
-    QTest::newRow("Right, Space") << QList<int>{Qt::Key_Right, Qt::Key_Space} << 1;
-    QTest::newRow("Tab, Return") << QList<int>{Qt::Key_Tab, Qt::Key_Return} << 1;
-    QTest::newRow("Down, Up, Return") << QList<int>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Return} << 0;
-    QTest::newRow("Tab wraps round") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << 0;
-    QTest::newRow("Escape picks nothing") << QList<int>{Qt::Key_Escape} << -1;
-    QTest::newRow("Down, Escape picks nothing") << QList<int>{Qt::Key_Down, Qt::Key_Escape} << -1;
-}
-
-void TestWindows::chooserWorksFromTheKeyboard()
-{
-    QFETCH(QList<int>, keys);
-    QFETCH(int, picked);
-    const auto certifiable = twoCertifiable();
-    ModalWatcher watcher;
-    bool firstFocused = false;
-    watcher.onNext([&](QWidget* chooser) {
-        chooser->activateWindow();
-        QTRY_VERIFY(QApplication::focusWidget());
-        firstFocused = QApplication::focusWidget() == ChoiceLabels[0];
-        for (int key : keys) {
-            QWidget* target = QApplication::focusWidget();
-            QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        }
-    });
-    Form1->BitBtn25Click();
-    QVERIFY(firstFocused);
-    QVERIFY(!Form3->isVisible());
-    QVERIFY(ChoiceLabels.empty());
-    QCOMPARE(CurrentBeast->CertifiedSkill, picked < 0 ? std::string() : certifiable[std::size_t(picked)]);
-}
-
-void TestWindows::chooserEntriesArePressableButtons()
-{
-    const auto certifiable = twoCertifiable();
-    ModalWatcher watcher;
-    QStringList names;
-    QStringList actions;
-    QPixmap unfocused;
-    QPixmap focused;
-    watcher.onNext([&](QWidget*) {
-        for (ChoiceEntry* entry : ChoiceLabels) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(entry);
-            names << a->text(QAccessible::Name);
-            QVERIFY(a->state().focusable);
-            QVERIFY(a->actionInterface());
-            actions = a->actionInterface()->actionNames();
-        }
-        focused = ChoiceLabels[0]->grab();
-        ChoiceLabels[1]->setFocus();
-        unfocused = ChoiceLabels[0]->grab();
-        QAccessibleInterface* second = QAccessible::queryAccessibleInterface(ChoiceLabels[1]);
-        second->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    });
-    Form1->BitBtn25Click();
-    QCOMPARE(names, (QStringList{QString::fromStdString(certifiable[0]), QString::fromStdString(certifiable[1])}));
-    QVERIFY(actions.contains(QAccessibleActionInterface::pressAction()));
-    QVERIFY2(focused.toImage() != unfocused.toImage(), "the focused entry shows no focus mark");
-    QCOMPARE(CurrentBeast->CertifiedSkill, certifiable[1]);
-}
-
-void TestWindows::chooserGrowsToShowEveryEntry()
-{
-    Form3->ShowChoices({"a", "b", "c", "d", "e"});
-    QCOMPARE(ChoiceLabels.size(), std::size_t(5));
-    QVERIFY(ChoiceLabels[4]->geometry().bottom() < Form3->height());
-    QCOMPARE(ChoiceLabels[4]->pos(), QPoint(16, 56 + 26 * 4));
-    QCOMPARE(ChoiceLabels[4]->size(), ChoiceLabels[4]->sizeHint());
-    Form3->ShowChoices({"x"});
-    QCOMPARE(ChoiceLabels.size(), std::size_t(1));
-    QCOMPARE(Form3->height(), 140);
-    Form3->show();
-    Form3->close();
-    QVERIFY(ChoiceLabels.empty());
 }
 
 QTEST_MAIN(TestWindows)
