@@ -17,7 +17,7 @@ std::vector<std::string> Names(std::size_t first, std::size_t last)
     std::vector<std::string> names;
     const std::vector<std::string>& lines = DescriptionLines();
     for (std::size_t i = first; i < last && i < lines.size(); ++i)
-        names.push_back(lines[i].substr(0, lines[i].find(';')));
+        names.emplace_back(LineKey(lines[i]));
     return names;
 }
 
@@ -186,22 +186,35 @@ const std::vector<BeastPage>& BeastPickerPages()
     return pages;
 }
 
+std::string_view LineKey(std::string_view line)
+{
+    const std::size_t sep = line.find(';');
+    return sep == std::string_view::npos ? std::string_view() : line.substr(0, sep);
+}
+
+std::string_view LineRest(std::string_view line)
+{
+    const std::size_t sep = line.find(';');
+    return sep == std::string_view::npos ? std::string_view() : line.substr(sep + 1);
+}
+
+int FindLine(const std::vector<std::string>& lines, std::string_view key)
+{
+    if (key.empty())
+        return -1;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (LineKey(lines[i]) == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
 int SkillIndex(const std::string& skill)
 {
-    const std::vector<std::string>& lines = DescriptionLines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::size_t sep = lines[i].find(';');
-        if (sep != std::string::npos && lines[i].compare(0, sep, skill) == 0)
-            return static_cast<int>(i);
-    }
-    return -1;
+    return FindLine(DescriptionLines(), skill);
 }
 
 std::string SkillDescription(const std::string& skill)
 {
     const int index = SkillIndex(skill);
-    if (index < 0)
-        return {};
-    const std::string& line = DescriptionLines()[static_cast<std::size_t>(index)];
-    return line.substr(line.find(';') + 1);
+    return index < 0 ? std::string() : std::string(LineRest(DescriptionLines()[static_cast<std::size_t>(index)]));
 }

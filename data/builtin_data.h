@@ -2,6 +2,7 @@
 // The game knowledge built into the program, as UTF-8 text.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The 24 beast catalogue lines, in catalogue order:
@@ -28,8 +29,17 @@ struct BeastPage {
 // The eight level-band pages, "65以下" to "135以上".
 const std::vector<BeastPage>& BeastPickerPages();
 
-// Index of the description line whose name (the text before the first ";")
-// equals `skill`, or -1 when none does.
+// A built-in line ("key;rest") taken apart at its first ";". A line without
+// ";" has an empty key and an empty rest, like one that starts with ";", so
+// it never answers to a real name.
+std::string_view LineKey(std::string_view line);
+std::string_view LineRest(std::string_view line);
+// Index of the first line of `lines` whose key equals `key` exactly, or -1.
+// An empty key finds nothing.
+int FindLine(const std::vector<std::string>& lines, std::string_view key);
+
+// Index of the description line of `skill` (its vocabulary and icon index),
+// or -1 when none names it.
 int SkillIndex(const std::string& skill);
 // The description text of `skill` (after the first ";"), empty when unknown.
 std::string SkillDescription(const std::string& skill);

@@ -6,7 +6,11 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
+#include <QScrollBar>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <iterator>
 
 #include "ButtonTabWidget.h"
 #include "Fonts.h"
@@ -25,8 +29,49 @@ std::string SelectedBook;
 std::string CertifyChoice;
 TForm1* Form1 = nullptr;
 
+namespace {
+struct RowButton {
+    const char* name;
+    const char* caption;
+    int left;
+    int width;
+    void (TForm1::*handler)();
+};
+// The button row, left to right.
+const RowButton RowButtons[] = {
+    {"BitBtn27", "召唤兽修正", 56, 89, &TForm1::BitBtn27Click},
+    {"BitBtn28", "完全DIY", 192, 89, &TForm1::BitBtn28Click},
+    {"BitBtn25", "认证", 328, 89, &TForm1::BitBtn25Click},
+    {"BitBtn26", "打书", 512, 89, &TForm1::BitBtn26Click},
+    {"BitBtn1", "关于软件", 648, 65, &TForm1::BitBtn1Click},
+};
+constexpr int BeastButtonLefts[] = {32, 120, 208, 296};
+constexpr int ButtonRowTop = 476;
+
+// Return and Enter press a focused button as Space does. Outside a dialog
+// only an auto-default button takes them, and no dialog default is involved.
+void PressOnReturn(QPushButton* button)
+{
+    button->setAutoDefault(true);
+}
+}  // namespace
+
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
+    createWindow();
+    createBeastArea();
+    createBeastPicker();
+    createBookLists();
+    createBookPreview();
+    createButtonRow();
+    CreateRecordButton(this);
+}
+
+void TForm1::createWindow()
+{
+    // A new main window starts with no book chosen and no pick pending.
+    SelectedBook.clear();
+    CertifyChoice.clear();
     setObjectName("Form1");
     setWindowTitle(ApplicationTitle());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -37,30 +82,40 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     // so that face serves the whole window (and, the panel using it too, is
     // the only Chinese face loaded at start-up).
     setFont(SongTiFont(12));
+}
 
+void TForm1::createBeastArea()
+{
     Panel5 = new QWidget(this);
     Panel5->setObjectName("Panel5");
-    Panel5->setAccessibleName("召唤兽");
+    Panel5->setAccessibleName("召唤兽区域");
     Panel5->setGeometry(0, 0, 472, 403);
+}
 
+void TForm1::createBeastPicker()
+{
     PageControl1 = new ButtonTabWidget(55, 20, this);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setAccessibleName("召唤兽选择");
     PageControl1->setGeometry(0, 403, 472, 73);
-    static const int lefts[] = {32, 120, 208, 296};
     for (const BeastPage& page : BeastPickerPages()) {
         auto* tab = new QWidget;
-        for (std::size_t i = 0; i < page.Beasts.size() && i < 4; ++i) {
+        tab->setAccessibleName(QString::fromStdString(page.Caption) + "级召唤兽");
+        for (std::size_t i = 0; i < page.Beasts.size() && i < std::size(BeastButtonLefts); ++i) {
             auto* button = new QPushButton(QString::fromStdString(page.Beasts[i]), tab);
             button->setObjectName(QString("SpeedButton%1").arg(button->text()));
             button->setAccessibleName(button->text());
             button->setFlat(true);
-            button->setGeometry(lefts[i], 8, 73, 22);
+            button->setGeometry(BeastButtonLefts[i], 8, 73, 22);
+            PressOnReturn(button);
             connect(button, &QPushButton::clicked, this, [this, button] { SpeedButton1Click(button); });
         }
         PageControl1->addTab(tab, QString::fromStdString(page.Caption));
     }
+}
 
+void TForm1::createBookLists()
+{
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName("PageControl2");
     PageControl2->setAccessibleName("技能书");
@@ -68,36 +123,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     RadioGroup1 = MakeBookList(0, 2);
     RadioGroup2 = MakeBookList(1, 2);
     RadioGroup3 = MakeBookList(2, 1);
-
-    auto* preview = new QWidget(this);
-    preview->setObjectName("Panel3");
-    preview->setGeometry(472, 403, 260, 73);
-    Image1 = new QLabel(preview);
-    Image1->setObjectName("Image1");
-    Image1->setAccessibleName("技能书图标");
-    Image1->setGeometry(10, 16, 40, 40);
-    ScrollBox1 = new QScrollArea(preview);
-    ScrollBox1->setObjectName("ScrollBox1");
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    ScrollBox1->setGeometry(64, 10, 190, 52);
-    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Label1 = new QLabel;
-    Label1->setObjectName("Label1");
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setFixedWidth(169);
-    Label1->setAccessibleName("技能书说明");
-    ScrollBox1->setWidget(Label1);
-    ScrollBox1->viewport()->setAutoFillBackground(false);
-    Label1->setAutoFillBackground(false);
-
-    MakeButton("BitBtn27", "召唤兽修正", 56, 89, &TForm1::BitBtn27Click);
-    MakeButton("BitBtn28", "完全DIY", 192, 89, &TForm1::BitBtn28Click);
-    MakeButton("BitBtn25", "认证", 328, 89, &TForm1::BitBtn25Click);
-    MakeButton("BitBtn26", "打书", 512, 89, &TForm1::BitBtn26Click);
-    MakeButton("BitBtn1", "关于软件", 648, 65, &TForm1::BitBtn1Click);
-    CreateRecordButton(this);
 }
 
 RadioList* TForm1::MakeBookList(int index, int columns)
@@ -107,21 +132,55 @@ RadioList* TForm1::MakeBookList(int index, int columns)
     for (const std::string& item : list.Items)
         items.append(QString::fromStdString(item));
     auto* group = new RadioList(QString("RadioGroup%1").arg(index + 1), items, columns);
-    group->setAccessibleName(QString::fromStdString(list.Title));
+    group->setAccessibleName(QString::fromStdString(list.Title).trimmed() + "书单");
     for (int i = 0; i < group->Count(); ++i)
-        group->Item(i)->setToolTip(items[i] + "\n" + QString::fromStdString(SkillDescription(list.Items[i])));
+        group->Item(i)->setToolTip(
+            QString::fromStdString(PanelText::ToolTip(PanelText::Skill(DescriptionLines(), list.Items[i]))));
     connect(group, &RadioList::MarkMoved, this, &TForm1::RadioGroup1Click);
     PageControl2->addTab(group, QString::fromStdString(list.Title));
     return group;
 }
 
-void TForm1::MakeButton(const char* name, const char* caption, int left, int width, void (TForm1::*handler)())
+void TForm1::createBookPreview()
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(name);
-    button->setAccessibleName(button->text());
-    button->setGeometry(left, 476 + 10, width, 25);
-    connect(button, &QPushButton::clicked, this, handler);
+    auto* preview = new QWidget(this);
+    preview->setObjectName("Panel3");
+    preview->setGeometry(472, 403, 260, 73);
+    Image1 = new QLabel(preview);
+    Image1->setObjectName("Image1");
+    Image1->setAccessibleName("技能书图标");
+    Image1->setGeometry(10, 16, 40, 40);
+
+    ScrollBox1 = new QScrollArea(preview);
+    ScrollBox1->setObjectName("ScrollBox1");
+    ScrollBox1->setAccessibleName("技能书说明");
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setGeometry(64, 10, 190, 52);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
+    ScrollBox1->viewport()->setAutoFillBackground(false);
+
+    Label1 = new QLabel;
+    Label1->setObjectName("Label1");
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFixedWidth(169);
+    Label1->setAutoFillBackground(false);
+    ScrollBox1->setWidget(Label1);
+}
+
+void TForm1::createButtonRow()
+{
+    for (const RowButton& row : RowButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
+        button->setObjectName(row.name);
+        button->setAccessibleName(button->text());
+        button->setGeometry(row.left, ButtonRowTop + 10, row.width, 25);
+        PressOnReturn(button);
+        connect(button, &QPushButton::clicked, this, row.handler);
+    }
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -151,17 +210,44 @@ void TForm1::SpeedButton1Click(QPushButton* sender)
 
 void TForm1::RadioGroup1Click(const QString& chosen)
 {
-    Image1->clear();
     const std::string name = chosen.toStdString();
-    const int index = PanelText::IconIndex(Form2->Memo2, name);
-    if (index >= 0) {
-        if (index < static_cast<int>(Form2->ImageList1.size()))
-            Image1->setPixmap(Form2->ImageList1[index]);
-        Label1->setText(QString::fromStdString(SkillDescription(name)));
-        Label1->adjustSize();
-        Image1->setToolTip(chosen + "\n" + Label1->text());
-    }
+    ShowBook(PanelText::Skill(Form2->Memo2, name));
     SelectedBook = name;
+}
+
+void TForm1::ShowBook(const SkillEntry& book)
+{
+    Image1->clear();
+    if (book.Icon < 0)
+        return;
+    const QString name = QString::fromStdString(book.Skill);
+    const QString description = QString::fromStdString(book.Description);
+    Image1->setPixmap(Form2->ImageList1[book.Icon]);
+    Image1->setToolTip(QString::fromStdString(PanelText::ToolTip(book)));
+    Image1->setAccessibleName("技能书图标：" + name);
+    Label1->setText(description);
+    Label1->setAccessibleName(name);
+    Label1->setAccessibleDescription(description);
+    FitPreview();
+}
+
+void TForm1::FitPreview()
+{
+    // The height the text takes at the label's fixed width (adjustSize()
+    // would wrap it for a narrower width first and come out a line too high).
+    const int width = Label1->width();
+    const int textHeight = Label1->heightForWidth(width);
+    // Three lines of 宋体 12 px are 54 px against the area's 52; what would be
+    // cut is the lower half of the last line's descent, where Chinese text
+    // and its punctuation leave no ink. Such a text counts as fitting.
+    const int blankFoot = (Label1->fontMetrics().descent() + 1) / 2;
+    const int visible = ScrollBox1->height();
+    const bool scrolls = textHeight - blankFoot > visible;
+    Label1->resize(width, scrolls ? textHeight : std::min(textHeight, visible));
+    // A scroll bar, and a Tab stop, only for a text that does not fit.
+    ScrollBox1->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setFocusPolicy(scrolls ? Qt::StrongFocus : Qt::NoFocus);
+    ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
 void TForm1::BitBtn26Click()

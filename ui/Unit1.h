@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "ui/model/PanelText.h"
+
 class QLabel;
 class QPushButton;
 class RadioList;
@@ -44,9 +46,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void createWindow();
+    void createBeastArea();
+    void createBeastPicker();
+    void createBookLists();
+    void createBookPreview();
+    void createButtonRow();
     RadioList* MakeBookList(int index, int columns);
-    void MakeButton(const char* name, const char* caption, int left, int width, void (TForm1::*handler)());
+    void FormShow();
+    // The preview's icon, text and their names for `book`; empties the icon
+    // cell first, and leaves the text when no line names the book.
+    void ShowBook(const SkillEntry& book);
+    void FitPreview();
 };
 
 extern TForm1* Form1;

@@ -16,29 +16,36 @@ TForm2* Form2 = nullptr;
 namespace {
 constexpr int IconSize = 40;
 constexpr int FrameIcon = 88;
+// Values shrink to this size before they are elided; smaller is unreadable.
+constexpr int FloorPixels = 9;
 
 struct Place {
     const char* caption;
-    int x, y;       // value label
-    int captionX;   // caption label
+    int x, y;        // value label
+    int captionX;    // caption label
+    int fieldRight;  // first pixel right of the value's box on the backdrop
 };
 // Label1 .. Label23, in label number order.
 const Place Places[23] = {
-    {"攻击资质", 376, 32, 306},  {"防御资质", 376, 54, 306},  {"体力资质", 376, 76, 306},
-    {"法力资质", 376, 98, 306},  {"速度资质", 376, 120, 306}, {"躲闪资质", 376, 143, 306},
-    {"寿　　命", 376, 168, 306}, {"成　　长", 376, 191, 306}, {"五　　行", 376, 214, 306},
-    {"名称", 60, 208, 18},       {"等级", 216, 208, 176},     {"体质", 205, 232, 165},
-    {"法力", 205, 256, 165},     {"力量", 205, 280, 165},     {"耐力", 205, 304, 165},
-    {"敏捷", 205, 328, 165},     {"潜能", 205, 352, 165},     {"气血", 60, 232, 18},
-    {"魔法", 60, 256, 18},       {"攻击", 60, 280, 18},       {"防御", 60, 304, 18},
-    {"速度", 60, 328, 18},       {"灵力", 60, 352, 18},
+    {"攻击资质", 376, 32, 306, 447},  {"防御资质", 376, 54, 306, 447},  {"体力资质", 376, 76, 306, 447},
+    {"法力资质", 376, 98, 306, 447},  {"速度资质", 376, 120, 306, 447}, {"躲闪资质", 376, 143, 306, 447},
+    {"寿　　命", 376, 168, 306, 447}, {"成　　长", 376, 191, 306, 447}, {"五　　行", 376, 214, 306, 447},
+    {"名称", 60, 208, 18, 159},       {"等级", 216, 208, 176, 257},     {"体质", 205, 232, 165, 257},
+    {"法力", 205, 256, 165, 257},     {"力量", 205, 280, 165, 257},     {"耐力", 205, 304, 165, 257},
+    {"敏捷", 205, 328, 165, 257},     {"潜能", 205, 352, 165, 257},     {"气血", 60, 232, 18, 151},
+    {"魔法", 60, 256, 18, 151},       {"攻击", 60, 280, 18, 151},       {"防御", 60, 304, 18, 151},
+    {"速度", 60, 328, 18, 151},       {"灵力", 60, 352, 18, 151},
 };
 
+// The "+N" marker stands in the 15-pixel strip between the slot grid's frame
+// and the panel's right border, beside the last row of slots. "+" over the
+// number: two digits fit that strip at the normal size only on two lines.
+constexpr int MarkerLeft = 434;
+constexpr int MarkerWidth = 15;
+constexpr int MarkerBottom = 364;
 
-QString Tip(const std::string& skill)
-{
-    return QString::fromStdString(skill) + "\n" + QString::fromStdString(SkillDescription(skill));
-}
+// The certification frame: the four 3-pixel edge strips of the frame icon.
+const QRect FrameStrips[] = {QRect(0, 0, 40, 3), QRect(0, 0, 3, 40), QRect(0, 37, 40, 3), QRect(37, 0, 3, 40)};
 }  // namespace
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent)
@@ -65,10 +72,26 @@ void TForm2::FormCreate()
     Memo2 = DescriptionLines();
     ImageList1 = IconList(QStringLiteral(":/art/skills/%1.jpg"), FrameIcon + 1);
 
+    createPicture();
+    createValueFields();
+    createSkillSlots();
+    createMoreSkillsMarker();
+
+    std::vector<std::string> lines = Memo1;
+    CurrentBeast = new TPet(lines);
+    CurrentBeast->LoadBeast("芙蓉仙子");
+    RefreshAll();
+}
+
+void TForm2::createPicture()
+{
     picture_ = new QLabel(this);
     picture_->setObjectName("Image1");
     picture_->setGeometry(1, 21, 197, 178);
+}
 
+void TForm2::createValueFields()
+{
     // Black text whatever the desktop theme: the backdrop is always light.
     // A palette, not a style sheet: 23 style-sheeted labels slow start-up.
     QPalette ink = palette();
@@ -77,28 +100,35 @@ void TForm2::FormCreate()
 
     const QFont font = SongTiFont(14);
     for (int i = 0; i < 23; ++i) {
-        auto* caption = new AutoSizeLabel(QString::fromUtf8(Places[i].caption), this,
-                                          QPoint(Places[i].captionX, Places[i].y));
+        const Place& place = Places[i];
+        auto* caption = new AutoSizeLabel(QString::fromUtf8(place.caption), this, QPoint(place.captionX, place.y));
         caption->setFont(font);
-        auto* value = new AutoSizeLabel(QString(), this, QPoint(Places[i].x, Places[i].y));
+        auto* value = new AutoSizeLabel(QString(), this, QPoint(place.x, place.y));
         value->setObjectName(QString("Label%1").arg(i + 1));
         value->setFont(font);
+        value->setFieldWidth(place.fieldRight - place.x, FloorPixels);
         values_.push_back(value);
     }
+}
+
+void TForm2::createSkillSlots()
+{
     for (int s = 1; s <= PanelText::SlotCount; ++s) {
         auto* slot = new QLabel(this);
         slot->setObjectName(QString("Image%1").arg(s + 1));
         slot->setGeometry(265 + 42 * ((s - 1) % 4), 240 + 42 * ((s - 1) / 4), IconSize, IconSize);
+        slots_[s - 1] = slot;
     }
-    moreSkills_ = new AutoSizeLabel(QString(), this, QPoint(432, 352));
-    moreSkills_->setObjectName("MoreSkills");
-    moreSkills_->setFont(font);
-    moreSkills_->hide();
+}
 
-    std::vector<std::string> lines = Memo1;
-    CurrentBeast = new TPet(lines);
-    CurrentBeast->LoadBeast("芙蓉仙子");
-    RefreshAll();
+void TForm2::createMoreSkillsMarker()
+{
+    moreSkills_ = new AutoSizeLabel(QString(), this, QPoint(MarkerLeft, 0));
+    moreSkills_->setObjectName("MoreSkills");
+    moreSkills_->setFont(SongTiFont(14));
+    moreSkills_->setFieldWidth(MarkerWidth, FloorPixels);
+    moreSkills_->setAlignment(Qt::AlignCenter);
+    moreSkills_->hide();
 }
 
 void TForm2::FormClose()
@@ -116,31 +146,14 @@ void TForm2::closeEvent(QCloseEvent* event)
 
 void TForm2::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(0xf4, 0xf0, 0xe4));
-    if (!backdrop_.isNull())
-        painter.drawPixmap(0, 0, backdrop_);
-}
-
-AutoSizeLabel* TForm2::ValueLabel(int number) const
-{
-    return values_[number - 1];
-}
-
-QLabel* TForm2::Slot(int slot) const
-{
-    const QString name = QString("image%1").arg(slot + 1);
-    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (label->objectName().compare(name, Qt::CaseInsensitive) == 0)
-            return label;
-    return nullptr;
+    QPainter(this).drawPixmap(0, 0, backdrop_);
 }
 
 void TForm2::SetValue(int number, const std::string& text)
 {
-    AutoSizeLabel* label = ValueLabel(number);
-    label->SetText(QString::fromStdString(text));
-    label->setAccessibleName(QString::fromUtf8(Places[number - 1].caption) + " " + label->text());
+    AutoSizeLabel* label = values_[number - 1];
+    label->setText(QString::fromStdString(text));
+    label->setAccessibleName(QString::fromUtf8(Places[number - 1].caption) + " " + label->fullText());
 }
 
 void TForm2::RefreshAll()
@@ -154,8 +167,6 @@ void TForm2::RefreshAll()
 
 void TForm2::RefreshPicture()
 {
-    if (!CurrentBeast)
-        return;
     const int index = PanelText::PictureIndex(Memo1, CurrentBeast->Name);
     if (index < 0 || index == pictureIndex_)
         return;
@@ -167,8 +178,6 @@ void TForm2::RefreshPicture()
 
 void TForm2::SetValues(int first, int last)
 {
-    if (!CurrentBeast)
-        return;
     const auto v = PanelText::Values(*CurrentBeast);
     for (int n = first; n <= last; ++n)
         SetValue(n, v[n - 1]);
@@ -191,47 +200,46 @@ void TForm2::RefreshAttributes()
 
 void TForm2::RefreshSkills()
 {
-    if (!CurrentBeast)
-        return;
-    const TPet& pet = *CurrentBeast;
-    const auto icons = PanelText::SlotIcons(pet, Memo2);
+    const auto entries = PanelText::Slots(*CurrentBeast, Memo2);
     for (int s = 1; s <= PanelText::SlotCount; ++s) {
-        QLabel* slot = Slot(s);
-        if (!slot)
-            continue;
-        const int icon = icons[s - 1];
-        QPixmap pixmap(IconSize, IconSize);
-        pixmap.fill(Qt::transparent);
-        bool drawn = false;
-        if (icon >= 0 && icon < static_cast<int>(ImageList1.size()) && !ImageList1[icon].isNull()) {
-            QPainter(&pixmap).drawPixmap(0, 0, ImageList1[icon]);
-            drawn = true;
-        }
-        std::string skill = s - 1 < static_cast<int>(pet.Skills.size()) ? pet.Skills[s - 1] : "";
-        if (s == PanelText::SlotCount && !pet.CertifiedSkill.empty()) {
-            skill = pet.CertifiedSkill;
-            const QPixmap& frame = ImageList1[FrameIcon];
-            if (!frame.isNull()) {
-                QPainter painter(&pixmap);
-                for (const QRect strip : {QRect(0, 0, 40, 3), QRect(0, 0, 3, 40), QRect(0, 37, 40, 3), QRect(37, 0, 3, 40)})
-                    painter.drawPixmap(strip, frame, strip);
-            }
-            drawn = true;
-        }
-        slot->setPixmap(drawn ? pixmap : QPixmap());
-        slot->setToolTip(skill.empty() ? QString() : Tip(skill));
-        slot->setAccessibleName(skill.empty() ? QString("空技能格%1").arg(s) : QString::fromStdString(skill));
+        const SkillEntry& entry = entries[s - 1];
+        QLabel* slot = slots_[s - 1];
+        slot->setPixmap(SlotPicture(entry));
+        slot->setToolTip(QString::fromStdString(PanelText::ToolTip(entry)));
+        slot->setAccessibleName(QString::fromStdString(PanelText::SlotName(entry, s)));
     }
-    const auto hidden = PanelText::HiddenSkills(pet);
+    RefreshMoreSkillsMarker();
+}
+
+QPixmap TForm2::SlotPicture(const SkillEntry& entry) const
+{
+    const bool hasIcon = entry.Icon >= 0 && entry.Icon < static_cast<int>(ImageList1.size());
+    if (!hasIcon && !entry.Certified)
+        return {};
+    QPixmap pixmap(IconSize, IconSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    if (hasIcon)
+        painter.drawPixmap(0, 0, ImageList1[entry.Icon]);
+    if (entry.Certified)
+        for (const QRect& strip : FrameStrips)
+            painter.drawPixmap(strip, ImageList1[FrameIcon], strip);
+    return pixmap;
+}
+
+void TForm2::RefreshMoreSkillsMarker()
+{
+    const auto hidden = PanelText::HiddenSkills(*CurrentBeast);
     if (hidden.empty()) {
         moreSkills_->hide();
-    } else {
-        moreSkills_->SetText(QString("+%1").arg(hidden.size()));
-        QStringList tips;
-        for (const auto& h : hidden)
-            tips << QString::fromStdString(h);
-        moreSkills_->setToolTip(tips.join("\n"));
-        moreSkills_->setAccessibleName(QString("另有技能：") + tips.join("、"));
-        moreSkills_->show();
+        return;
     }
+    QStringList names;
+    for (const auto& name : hidden)
+        names << QString::fromStdString(name);
+    moreSkills_->setText(QString("+\n%1").arg(hidden.size()));
+    moreSkills_->show();
+    moreSkills_->move(MarkerLeft + (MarkerWidth - moreSkills_->width()) / 2, MarkerBottom - moreSkills_->height());
+    moreSkills_->setToolTip(names.join("\n"));
+    moreSkills_->setAccessibleName(QString("另有技能：") + names.join("、"));
 }

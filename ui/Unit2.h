@@ -5,12 +5,14 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "AutoSizeLabel.h"
 #include "IconList.h"
 #include "engine/pet.h"
+#include "ui/model/PanelText.h"
 
 class QLabel;
 
@@ -23,12 +25,15 @@ public:
     explicit TForm2(QWidget* parent = nullptr);
     ~TForm2() override;
 
+    // Each refresh reads CurrentBeast, which lives as long as the panel, and
+    // writes only to the panel. Values too wide for their box on the backdrop
+    // shrink, then elide, with the full value in their tooltip.
     void RefreshAll();         // picture, aptitudes, points, attributes, skills
     void RefreshPicture();
     void RefreshAptitudes();   // seven aptitudes, growth, element
     void RefreshPoints();      // name, level, five attribute points, potential
     void RefreshAttributes();  // Hp, Mp, Damage, Defense, Speed, Spirit
-    void RefreshSkills();      // the 12 slots and the framed certified slot
+    void RefreshSkills();      // the 12 slots, the framed certified slot, the "+N" marker
 
     // The built-in data the panel holds: catalogue lines, description lines
     // and the 89 icons (index 88 is the certification frame).
@@ -38,7 +43,8 @@ public:
 
     // The picture in front, as a catalogue index (-1 before the first one).
     int PictureIndex() const { return pictureIndex_; }
-    // The "+N" marker for skills beyond the twelfth slot.
+    // The "+N" marker for the skills without a slot of their own; its
+    // tooltip lists them.
     QLabel* MoreSkills() const { return moreSkills_; }
 
 protected:
@@ -48,16 +54,22 @@ protected:
 private:
     void FormCreate();
     void FormClose();
-    AutoSizeLabel* ValueLabel(int number) const;
-    QLabel* Slot(int slot) const;
+    void createPicture();
+    void createValueFields();
+    void createSkillSlots();
+    void createMoreSkillsMarker();
     void SetValue(int number, const std::string& text);
     // Value labels first .. last (numbered from 1) from CurrentBeast.
     void SetValues(int first, int last);
+    // The slot's icon, framed when certified; empty when there is neither.
+    QPixmap SlotPicture(const SkillEntry& entry) const;
+    void RefreshMoreSkillsMarker();
 
     QPixmap backdrop_;
     QLabel* picture_ = nullptr;
     AutoSizeLabel* moreSkills_ = nullptr;
     std::vector<AutoSizeLabel*> values_;
+    std::array<QLabel*, PanelText::SlotCount> slots_{};
     int pictureIndex_ = -1;
 };
 

@@ -1,16 +1,14 @@
 #include "Unit3.h"
 
-#include <QLabel>
-#include <QMouseEvent>
-
 #include <algorithm>
 
-#include "DialogFlags.h"
 #include "AutoSizeLabel.h"
+#include "ChoiceEntry.h"
+#include "DialogFlags.h"
 #include "Fonts.h"
 #include "Unit1.h"
 
-std::vector<QLabel*> ChoiceLabels;
+std::vector<ChoiceEntry*> ChoiceLabels;
 TForm3* Form3 = nullptr;
 
 namespace {
@@ -46,19 +44,15 @@ void TForm3::ShowChoices(const std::vector<std::string>& list)
     FormClose();  // a fill never keeps the entries of an earlier one
     ChoiceLabels.resize(list.size());
     for (std::size_t i = 0; i < list.size(); ++i) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QString("Choice%1").arg(i));
-        label->setTextFormat(Qt::PlainText);
-        label->setText(QString::fromStdString(list[i]));
-        label->setAccessibleName(label->text());
-        label->setStyleSheet("color: #ff0000;");
-        label->setCursor(Qt::PointingHandCursor);
-        label->move(16, EntryTop + EntryStep * static_cast<int>(i));
-        label->adjustSize();
-        label->installEventFilter(this);
-        label->show();
-        ChoiceLabels[i] = label;
+        const QPoint at(16, EntryTop + EntryStep * static_cast<int>(i));
+        auto* entry = new ChoiceEntry(QString::fromStdString(list[i]), this, at);
+        entry->setObjectName(QString("Choice%1").arg(i));
+        connect(entry, &ChoiceEntry::clicked, this, [this, entry] { ChoiceClick(entry); });
+        entry->show();
+        ChoiceLabels[i] = entry;
     }
+    if (!ChoiceLabels.empty())
+        ChoiceLabels.front()->setFocus();
     // Grows to show every entry; three fit the usual height.
     const int needed = EntryTop + EntryStep * static_cast<int>(list.size()) + 6;
     setFixedHeight(std::max(BaseHeight, needed));
@@ -66,20 +60,7 @@ void TForm3::ShowChoices(const std::vector<std::string>& list)
         move(parentWidget()->window()->geometry().center() - rect().center());
 }
 
-bool TForm3::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* label = qobject_cast<QLabel*>(watched);
-        if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            ChoiceClick(label);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TForm3::ChoiceClick(QLabel* sender)
+void TForm3::ChoiceClick(ChoiceEntry* sender)
 {
     CertifyChoice = sender->text().toStdString();
     close();
@@ -95,8 +76,8 @@ void TForm3::done(int result)
 
 void TForm3::FormClose()
 {
-    for (QLabel* label : ChoiceLabels)
-        if (label)
-            label->deleteLater();
+    for (ChoiceEntry* entry : ChoiceLabels)
+        if (entry)
+            entry->deleteLater();
     ChoiceLabels.clear();
 }

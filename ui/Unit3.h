@@ -1,16 +1,18 @@
 #pragma once
-// The certification chooser: one red entry per certifiable skill; a click
-// leaves the skill's name in CertifyChoice and closes the chooser.
+// The certification chooser: one red entry per certifiable skill; a click,
+// or Return/Space on the focused entry, leaves the skill's name in
+// CertifyChoice and closes the chooser. Escape and the close box close it
+// without a pick.
 
 #include <QDialog>
 
 #include <string>
 #include <vector>
 
-class QLabel;
+class ChoiceEntry;
 
 // The entries of the last fill, created by ShowChoices, released on close.
-extern std::vector<QLabel*> ChoiceLabels;
+extern std::vector<ChoiceEntry*> ChoiceLabels;
 
 class TForm3 : public QDialog {
     Q_OBJECT
@@ -18,12 +20,14 @@ public:
     explicit TForm3(QWidget* parent = nullptr);
     ~TForm3() override;
 
+    // One entry per name, in list order, at left 16, top 56 + 26 * i; the
+    // first takes the focus. Entries of an earlier fill are released first.
+    // The chooser grows when more than three entries need room.
     void ShowChoices(const std::vector<std::string>& list);
-    void ChoiceClick(QLabel* sender);
+    void ChoiceClick(ChoiceEntry* sender);
 
 protected:
     void done(int result) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormClose();

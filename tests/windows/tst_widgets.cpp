@@ -94,7 +94,7 @@ void TestWidgets::autoSizeLabelMeasuresOnFirstShowing()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(label->size(), label->sizeHint());
     const int before = label->width();
-    label->SetText("潜能潜能潜能潜能");
+    label->setText("潜能潜能潜能潜能");
     QVERIFY(label->width() > before);
     QCOMPARE(label->size(), label->sizeHint());
     QCOMPARE(label->pos(), QPoint(8, 12));

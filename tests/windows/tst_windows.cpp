@@ -1,19 +1,20 @@
-#include <QAbstractButton>
-#include <QLabel>
+// The main window, each test on fresh windows.
+#include <QAccessible>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QtTest>
 
-#include "About.h"
+#include <set>
+
+#include "ChoiceEntry.h"
+#include "FreshWindows.h"
 #include "ModalWatcher.h"
-#include "Unit1.h"
-#include "Unit2.h"
 #include "Unit3.h"
 #include "data/builtin_data.h"
-#include "petdiy.h"
-#include "petmodify.h"
 #include "ui/model/PanelText.h"
 
 class TestWindows : public QObject {
@@ -40,214 +41,289 @@ private:
     {
         return Form2->ImageList1[SkillIndex(skill)].toImage().convertToFormat(QImage::Format_ARGB32);
     }
-
-private slots:
-    void initTestCase()
-    {
-        Form1 = new TForm1;
-        Form2 = new TForm2;
-        Form3 = new TForm3(Form1);
-        ModifyForm = new TModifyForm(Form1);
-        DIYForm = new TDIYForm(Form1);
-        AboutForm = new TAboutForm(Form1);
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-    }
-    void cleanupTestCase()
-    {
-        delete Form1;  // the panel and the dialogs are its children by now
-        Form1 = nullptr;
-        Form2 = nullptr;
-        QCOMPARE(CurrentBeast, nullptr);
-    }
-
-    void startUpShowsRolledDefaultBeastAndNoBook()
-    {
-        QCOMPARE(Form1->size(), QSize(732, 523));
-        QCOMPARE(Form2->parentWidget(), Form1->Panel5);
-        QCOMPARE(Form2->geometry(), QRect(10, 10, 451, 381));
-        QCOMPARE(value(10)->text(), QString("芙蓉仙子"));
-        QCOMPARE(Form2->PictureIndex(), PanelText::PictureIndex(CatalogueLines(), "芙蓉仙子"));
-        QCOMPARE(Form1->PageControl1->currentIndex(), 0);
-        QCOMPARE(Form1->PageControl2->currentIndex(), 0);
-        QVERIFY(SelectedBook.empty());
-        QVERIFY(Form1->Label1->text().isEmpty());
-        QVERIFY(item(0, 0)->isChecked());
-        const auto before = CurrentBeast->Skills;
-        Form1->findChild<QPushButton*>("BitBtn26")->click();
-        QCOMPARE(CurrentBeast->Skills, before);
-        // the marked first item chooses nothing when pressed again
-        item(0, 0)->click();
-        QVERIFY(SelectedBook.empty());
-    }
-
-    void choosingBookShowsItsOwnIconAndDescription_data()
-    {
-        QTest::addColumn<int>("list");
-        QTest::addColumn<QString>("book");
-        QTest::addColumn<int>("icon");
-        QTest::newRow("善恶有报 keeps its own icon") << 2 << "善恶有报" << 80;
-        QTest::newRow("上古灵符 keeps its own icon") << 2 << "上古灵符" << 79;
-        QTest::newRow("low list second item") << 0 << QString::fromStdString(BookLists()[0].Items[1])
-                                              << SkillIndex(BookLists()[0].Items[1]);
-        QTest::newRow("high list") << 1 << QString::fromStdString(BookLists()[1].Items[2])
-                                   << SkillIndex(BookLists()[1].Items[2]);
-    }
-    void choosingBookShowsItsOwnIconAndDescription()
-    {
-        QFETCH(int, list);
-        QFETCH(QString, book);
-        QFETCH(int, icon);
-        choose(list, book.toStdString());
-        QCOMPARE(QString::fromStdString(SelectedBook), book);
-        QCOMPARE(Form1->Label1->text(), QString::fromStdString(SkillDescription(book.toStdString())));
-        QCOMPARE(Form1->Image1->pixmap().toImage(), Form2->ImageList1[icon].toImage());
-        QVERIFY(item(list, 0)->toolTip().contains(QString::fromStdString(BookLists()[list].Items[0])));
-    }
-
-    void switchingPagesKeepsTheChosenBook()
-    {
-        choose(1, BookLists()[1].Items[3]);
-        Form1->PageControl2->setCurrentIndex(0);
-        Form1->PageControl2->setCurrentIndex(2);
-        QCOMPARE(SelectedBook, BookLists()[1].Items[3]);
-    }
-
-    void beastButtonsLoadTheirTemplate_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("button");
-        for (int p = 0; p < static_cast<int>(BeastPickerPages().size()); ++p)
-            QTest::newRow(BeastPickerPages()[p].Caption.c_str()) << p << 0;
-        QTest::newRow("95 second button 幽灵") << 3 << 1;
-    }
-    void beastButtonsLoadTheirTemplate()
-    {
-        QFETCH(int, page);
-        QFETCH(int, button);
-        const std::string name = BeastPickerPages()[page].Beasts[button];
-        Form1->PageControl1->setCurrentIndex(page);
-        auto* b = Form1->findChild<QPushButton*>(QString("SpeedButton") + QString::fromStdString(name));
-        QVERIFY(b);
-        QCOMPARE(b->size(), QSize(73, 22));
-        b->click();
-        QCOMPARE(CurrentBeast->Name, name);
-        QCOMPARE(value(10)->text(), QString::fromStdString(name));
-        QCOMPARE(Form2->PictureIndex(), static_cast<int>(&*std::find_if(CatalogueLines().begin(), CatalogueLines().end(),
-            [&](const std::string& l) { return l.rfind(name + ";", 0) == 0; }) - &CatalogueLines()[0]));
-    }
-
-    void hitBookRefusesOwnedAndAddsNew()
-    {
-        CurrentBeast->Skills.clear();
-        CurrentBeast->CertifiedSkill.clear();
-        choose(0, BookLists()[0].Items[2]);
-        Form1->BitBtn26Click();  // empty beast: the book is always inserted
-        QCOMPARE(CurrentBeast->Skills, std::vector<std::string>{SelectedBook});
-        QCOMPARE(slotImage(1), icon(SelectedBook));
-        QVERIFY(slot(1)->toolTip().startsWith(QString::fromStdString(SelectedBook)));
-        Form1->BitBtn26Click();  // already owned: refused
-        QCOMPARE(CurrentBeast->Skills.size(), std::size_t(1));
-        choose(0, BookLists()[0].Items[3]);
-        Form1->BitBtn26Click();  // added or overwritten, the new book is there
-        QVERIFY(std::count(CurrentBeast->Skills.begin(), CurrentBeast->Skills.end(), SelectedBook) == 1);
-    }
-
-    void certificationRoundTrip()
+    // Gives the beast two certifiable skills after 夜战; returns them.
+    std::vector<std::string> twoCertifiable()
     {
         std::vector<std::string> certifiable;
         TPet::CertifiableSet(certifiable);
-        QVERIFY(certifiable.size() >= 2);
         CurrentBeast->Skills = {"夜战", certifiable[0], certifiable[1]};
         CurrentBeast->CertifiedSkill.clear();
         Form2->RefreshSkills();
-        {   // dismissed with the close box: nothing changes
-            ModalWatcher watcher;
-            int shown = -1;
-            watcher.onNext([&](QWidget* w) { shown = int(ChoiceLabels.size()); w->close(); });
-            Form1->BitBtn25Click();
-            QCOMPARE(shown, 2);
-            QVERIFY(ChoiceLabels.empty());
-            QVERIFY(CurrentBeast->CertifiedSkill.empty());
-            QVERIFY(CertifyChoice.empty());
-        }
-        {   // the second entry picked
-            ModalWatcher watcher;
-            QPoint secondTop;
-            watcher.onNext([&](QWidget*) {
-                secondTop = ChoiceLabels[1]->pos();
-                QCOMPARE(ChoiceLabels[1]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-                QTest::mouseClick(ChoiceLabels[1], Qt::LeftButton);
-            });
-            Form1->BitBtn25Click();
-            QCOMPARE(secondTop, QPoint(16, 82));
-            QCOMPARE(CurrentBeast->CertifiedSkill, certifiable[1]);
-            QVERIFY(CertifyChoice.empty());
-            QVERIFY(!slot(12)->pixmap().isNull());
-            const QImage framed = slotImage(12);
-            const QImage frame = Form2->ImageList1[88].toImage().convertToFormat(QImage::Format_ARGB32);
-            QCOMPARE(framed.pixel(0, 0), frame.pixel(0, 0));
-            QCOMPARE(framed.pixel(38, 20), frame.pixel(38, 20));
-            QCOMPARE(framed.pixel(20, 20), icon(certifiable[1]).pixel(20, 20));
-        }
-        {   // already certified: the message box
-            ModalWatcher watcher;
-            Form1->BitBtn25Click();
-            QCOMPARE(watcher.boxes().size(), std::size_t(1));
-            QCOMPARE(watcher.boxes()[0].title, QString("提示信息"));
-            QCOMPARE(watcher.boxes()[0].text, QString("此召唤兽无可认证技能或已经认证！"));
-            QCOMPARE(watcher.boxes()[0].buttonCount, 1);
-            QCOMPARE(watcher.boxes()[0].icon, QMessageBox::NoIcon);
-        }
-        // reloading drops the frame
-        CurrentBeast->LoadBeast("天兵");
-        Form2->RefreshAll();
-        QVERIFY(CurrentBeast->CertifiedSkill.empty());
-        if (CurrentBeast->Skills.size() < 12)
-            QVERIFY(slot(12)->pixmap().isNull());
+        return {certifiable[0], certifiable[1]};
     }
 
-    void chooserGrowsToShowEveryEntry()
-    {
-        Form3->ShowChoices({"a", "b", "c", "d", "e"});
-        QCOMPARE(ChoiceLabels.size(), std::size_t(5));
-        QVERIFY(ChoiceLabels[4]->geometry().bottom() < Form3->height());
-        QCOMPARE(ChoiceLabels[4]->pos(), QPoint(16, 56 + 26 * 4));
-        Form3->ShowChoices({"x"});
-        QCOMPARE(ChoiceLabels.size(), std::size_t(1));
-        QCOMPARE(Form3->height(), 140);
-        Form3->show();
-        Form3->close();
-        QVERIFY(ChoiceLabels.empty());
-    }
+private slots:
+    void init() { OpenWindows(); }
+    void cleanup() { CloseWindows(); }
 
-    void panelWithTwelveAndMoreSkills()
-    {
-        CurrentBeast->Skills.assign(12, "夜战");
-        CurrentBeast->Skills[11] = "反击";
-        CurrentBeast->CertifiedSkill = "神佑复生";
-        Form2->RefreshSkills();
-        QCOMPARE(slotImage(12).pixel(20, 20), icon("神佑复生").pixel(20, 20));
-        QVERIFY(Form2->MoreSkills()->isHidden());
-        CurrentBeast->Skills.push_back("连击");
-        CurrentBeast->Skills.push_back("偷袭");
-        Form2->RefreshSkills();
-        QVERIFY(!Form2->MoreSkills()->isHidden());
-        QCOMPARE(Form2->MoreSkills()->text(), QString("+2"));
-        QCOMPARE(Form2->MoreSkills()->toolTip(), QString("连击\n偷袭"));
-        QVERIFY(Form2->MoreSkills()->geometry().right() < Form2->width());
-    }
-
-    void beastTextIsPlain()
-    {
-        CurrentBeast->Name = "<b>x</b>";
-        const int picture = Form2->PictureIndex();
-        Form2->RefreshAll();
-        QCOMPARE(value(10)->textFormat(), Qt::PlainText);
-        QCOMPARE(value(10)->text(), QString("<b>x</b>"));
-        QCOMPARE(Form2->PictureIndex(), picture);  // no template of that name
-    }
+    void startUpShowsRolledDefaultBeastAndNoBook();
+    void choosingBookShowsItsOwnIconAndDescription_data();
+    void choosingBookShowsItsOwnIconAndDescription();
+    void previewScrollsOnlyWhenTextOverflows();
+    void switchingPagesKeepsTheChosenBook();
+    void beastButtonsLoadTheirTemplate_data();
+    void beastButtonsLoadTheirTemplate();
+    void keysPressFocusedButtons_data();
+    void keysPressFocusedButtons();
+    void inputControlsHaveDistinctNames_data();
+    void inputControlsHaveDistinctNames();
+    void hitBookRefusesOwnedAndAddsNew();
+    void certificationRoundTrip();
 };
+
+void TestWindows::startUpShowsRolledDefaultBeastAndNoBook()
+{
+    QCOMPARE(Form1->size(), QSize(732, 523));
+    QCOMPARE(Form2->parentWidget(), Form1->Panel5);
+    QCOMPARE(Form2->geometry(), QRect(10, 10, 451, 381));
+    QCOMPARE(value(10)->text(), QString("芙蓉仙子"));
+    QCOMPARE(Form2->PictureIndex(), PanelText::PictureIndex(CatalogueLines(), "芙蓉仙子"));
+    QCOMPARE(Form1->PageControl1->currentIndex(), 0);
+    QCOMPARE(Form1->PageControl2->currentIndex(), 0);
+    QVERIFY(SelectedBook.empty());
+    QVERIFY(Form1->Label1->text().isEmpty());
+    QVERIFY(item(0, 0)->isChecked());
+    const auto before = CurrentBeast->Skills;
+    Form1->findChild<QPushButton*>("BitBtn26")->click();
+    QCOMPARE(CurrentBeast->Skills, before);
+    // the marked first item chooses nothing when pressed again
+    item(0, 0)->click();
+    QVERIFY(SelectedBook.empty());
+}
+
+void TestWindows::choosingBookShowsItsOwnIconAndDescription_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("善恶有报 keeps its own icon") << 2 << "善恶有报" << 80;
+    QTest::newRow("上古灵符 keeps its own icon") << 2 << "上古灵符" << 79;
+    QTest::newRow("low list second item") << 0 << QString::fromStdString(BookLists()[0].Items[1])
+                                          << SkillIndex(BookLists()[0].Items[1]);
+    QTest::newRow("high list") << 1 << QString::fromStdString(BookLists()[1].Items[2])
+                               << SkillIndex(BookLists()[1].Items[2]);
+}
+
+void TestWindows::choosingBookShowsItsOwnIconAndDescription()
+{
+    QFETCH(int, list);
+    QFETCH(QString, book);
+    QFETCH(int, icon);
+    choose(list, book.toStdString());
+    const QString description = QString::fromStdString(SkillDescription(book.toStdString()));
+    QCOMPARE(QString::fromStdString(SelectedBook), book);
+    QCOMPARE(Form1->Label1->text(), description);
+    QCOMPARE(Form1->Image1->pixmap().toImage(), Form2->ImageList1[icon].toImage());
+    // The same tooltip on the list item and the preview; screen readers get the text.
+    const QString tip = book + "\n" + description;
+    QCOMPARE(Form1->Image1->toolTip(), tip);
+    const auto& items = BookLists()[list].Items;
+    const int i = static_cast<int>(std::find(items.begin(), items.end(), book.toStdString()) - items.begin());
+    QCOMPARE(item(list, i)->toolTip(), tip);
+    QCOMPARE(Form1->Label1->accessibleDescription(), description);
+}
+
+void TestWindows::previewScrollsOnlyWhenTextOverflows()
+{
+    QScrollArea* box = Form1->ScrollBox1;
+    QCOMPARE(box->focusPolicy(), Qt::NoFocus);
+    // The longest description fills three lines and still fits.
+    choose(2, "善恶有报");
+    QVERIFY(Form1->Label1->height() <= box->viewport()->height());
+    QVERIFY(!box->verticalScrollBar()->isVisible());
+    QCOMPARE(box->focusPolicy(), Qt::NoFocus);
+    // A text that overflows (here through a large font) scrolls and takes Tab.
+    QFont large = Form1->Label1->font();
+    large.setPixelSize(24);
+    Form1->Label1->setFont(large);
+    choose(1, BookLists()[1].Items[0]);
+    QVERIFY(box->verticalScrollBar()->isVisible());
+    QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    QVERIFY(box->focusPolicy() & Qt::TabFocus);
+    // And back: a short text drops both again.
+    Form1->Label1->setFont(Form1->font());
+    choose(2, "迟钝");
+    QVERIFY(!box->verticalScrollBar()->isVisible());
+    QCOMPARE(box->focusPolicy(), Qt::NoFocus);
+}
+
+void TestWindows::switchingPagesKeepsTheChosenBook()
+{
+    choose(1, BookLists()[1].Items[3]);
+    Form1->PageControl2->setCurrentIndex(0);
+    Form1->PageControl2->setCurrentIndex(2);
+    QCOMPARE(SelectedBook, BookLists()[1].Items[3]);
+}
+
+void TestWindows::beastButtonsLoadTheirTemplate_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("button");
+    for (int p = 0; p < static_cast<int>(BeastPickerPages().size()); ++p)
+        QTest::newRow(BeastPickerPages()[p].Caption.c_str()) << p << 0;
+    QTest::newRow("95 second button 幽灵") << 3 << 1;
+}
+
+void TestWindows::beastButtonsLoadTheirTemplate()
+{
+    QFETCH(int, page);
+    QFETCH(int, button);
+    const std::string name = BeastPickerPages()[page].Beasts[button];
+    Form1->PageControl1->setCurrentIndex(page);
+    auto* b = Form1->findChild<QPushButton*>(QString("SpeedButton") + QString::fromStdString(name));
+    QVERIFY(b);
+    QCOMPARE(b->size(), QSize(73, 22));
+    b->click();
+    QCOMPARE(CurrentBeast->Name, name);
+    QCOMPARE(value(10)->text(), QString::fromStdString(name));
+    QCOMPARE(Form2->PictureIndex(), PanelText::PictureIndex(CatalogueLines(), name));
+}
+
+void TestWindows::keysPressFocusedButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    for (const char* name : {"BitBtn26", "BitBtn25", "SpeedButton古代瑞兽"}) {
+        QTest::newRow(QByteArray(name) + " Return") << QString::fromUtf8(name) << int(Qt::Key_Return);
+        QTest::newRow(QByteArray(name) + " Enter") << QString::fromUtf8(name) << int(Qt::Key_Enter);
+        QTest::newRow(QByteArray(name) + " Space") << QString::fromUtf8(name) << int(Qt::Key_Space);
+    }
+}
+
+void TestWindows::keysPressFocusedButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    auto* b = Form1->findChild<QPushButton*>(button);
+    QVERIFY(b);
+    QSignalSpy clicked(b, &QPushButton::clicked);
+    ModalWatcher watcher;  // 认证 on the default beast answers with a message box
+    Form1->activateWindow();
+    b->setFocus();
+    QTRY_VERIFY(b->hasFocus());
+    QTest::keyClick(b, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTRY_COMPARE(clicked.count(), 1);
+}
+
+void TestWindows::inputControlsHaveDistinctNames_data()
+{
+    QTest::addColumn<int>("picker");
+    QTest::addColumn<int>("books");
+    QTest::newRow("start") << 0 << 0;
+    QTest::newRow("95, 高级技能") << 3 << 1;
+    QTest::newRow("135以上, 其他技能") << 7 << 2;
+}
+
+void TestWindows::inputControlsHaveDistinctNames()
+{
+    // What a screen reader lists: every focusable element on screen, tabs
+    // included, has a name of its own. A tab list is named by Qt after its
+    // current tab, so it is left out; its tabs are not.
+    QFETCH(int, picker);
+    QFETCH(int, books);
+    Form1->PageControl1->setCurrentIndex(picker);
+    Form1->PageControl2->setCurrentIndex(books);
+    QStringList names;
+    QStringList unnamed;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (!node || node->state().invisible)
+            return;
+        const bool tabList = node->role() == QAccessible::PageTabList;
+        if ((node->state().focusable && !tabList) || node->role() == QAccessible::PageTab) {
+            const QString name = node->text(QAccessible::Name);
+            if (name.trimmed().isEmpty())
+                unnamed << QString("role %1").arg(node->role());
+            else
+                names << name;
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(Form1));
+    QVERIFY2(unnamed.isEmpty(), qPrintable("unnamed: " + unnamed.join(", ")));
+    QStringList twice;
+    for (const QString& name : names)
+        if (names.count(name) > 1 && !twice.contains(name))
+            twice << name;
+    QVERIFY2(twice.isEmpty(), qPrintable("names used more than once: " + twice.join(", ")));
+    for (const char* expected : {"打书", "认证", "关于软件", "65以下", "低级技能"})
+        QVERIFY2(names.contains(QString::fromUtf8(expected)) || names.contains(QString::fromUtf8(expected) + " "),
+                 expected);
+    const auto& beasts = BeastPickerPages()[picker].Beasts;
+    for (const std::string& beast : beasts)
+        QVERIFY(names.contains(QString::fromStdString(beast)));
+    QVERIFY(names.contains(QString::fromStdString(BookLists()[books].Items.front())));
+    QVERIFY(names.contains(QString::fromStdString(BookLists()[books].Items.back())));
+}
+
+void TestWindows::hitBookRefusesOwnedAndAddsNew()
+{
+    CurrentBeast->Skills.clear();
+    CurrentBeast->CertifiedSkill.clear();
+    choose(0, BookLists()[0].Items[2]);
+    Form1->BitBtn26Click();  // empty beast: the book is always inserted
+    QCOMPARE(CurrentBeast->Skills, std::vector<std::string>{SelectedBook});
+    QCOMPARE(slotImage(1), icon(SelectedBook));
+    QVERIFY(slot(1)->toolTip().startsWith(QString::fromStdString(SelectedBook) + "\n"));
+    QCOMPARE(slot(1)->accessibleName(), QString::fromStdString(SelectedBook));
+    QCOMPARE(slot(2)->accessibleName(), QString("空技能格2"));
+    Form1->BitBtn26Click();  // already owned: refused
+    QCOMPARE(CurrentBeast->Skills.size(), std::size_t(1));
+    choose(0, BookLists()[0].Items[3]);
+    Form1->BitBtn26Click();  // added or overwritten, the new book is there
+    QVERIFY(std::count(CurrentBeast->Skills.begin(), CurrentBeast->Skills.end(), SelectedBook) == 1);
+}
+
+void TestWindows::certificationRoundTrip()
+{
+    const auto certifiable = twoCertifiable();
+    {   // dismissed with the close box: nothing changes
+        ModalWatcher watcher;
+        int shown = -1;
+        watcher.onNext([&](QWidget* w) { shown = int(ChoiceLabels.size()); w->close(); });
+        Form1->BitBtn25Click();
+        QCOMPARE(shown, 2);
+        QVERIFY(ChoiceLabels.empty());
+        QVERIFY(CurrentBeast->CertifiedSkill.empty());
+        QVERIFY(CertifyChoice.empty());
+    }
+    {   // the second entry picked
+        ModalWatcher watcher;
+        QPoint secondTop;
+        watcher.onNext([&](QWidget*) {
+            secondTop = ChoiceLabels[1]->pos();
+            QCOMPARE(ChoiceLabels[1]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            QTest::mouseClick(ChoiceLabels[1], Qt::LeftButton);
+        });
+        Form1->BitBtn25Click();
+        QCOMPARE(secondTop, QPoint(16, 82));
+        QCOMPARE(CurrentBeast->CertifiedSkill, certifiable[1]);
+        QVERIFY(CertifyChoice.empty());
+        const QImage framed = slotImage(12);
+        const QImage frame = Form2->ImageList1[88].toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(framed.pixel(0, 0), frame.pixel(0, 0));
+        QCOMPARE(framed.pixel(38, 20), frame.pixel(38, 20));
+        QCOMPARE(framed.pixel(20, 20), icon(certifiable[1]).pixel(20, 20));
+        const QString caption = "认证技能：" + QString::fromStdString(certifiable[1]);
+        QCOMPARE(slot(12)->accessibleName(), caption);
+        QVERIFY(slot(12)->toolTip().startsWith(caption + "\n"));
+    }
+    {   // already certified: the message box
+        ModalWatcher watcher;
+        Form1->BitBtn25Click();
+        QCOMPARE(watcher.boxes().size(), std::size_t(1));
+        QCOMPARE(watcher.boxes()[0].title, QString("提示信息"));
+        QCOMPARE(watcher.boxes()[0].text, QString("此召唤兽无可认证技能或已经认证！"));
+        QCOMPARE(watcher.boxes()[0].buttonCount, 1);
+        QCOMPARE(watcher.boxes()[0].icon, QMessageBox::NoIcon);
+    }
+    // reloading drops the frame
+    CurrentBeast->LoadBeast("天兵");
+    Form2->RefreshAll();
+    QVERIFY(CurrentBeast->CertifiedSkill.empty());
+    if (CurrentBeast->Skills.size() < 12)
+        QVERIFY(slot(12)->pixmap().isNull());
+}
 
 QTEST_MAIN(TestWindows)
 #include "tst_windows.moc"

@@ -1,15 +1,10 @@
 #include "ui/model/PanelText.h"
 
+#include <cstddef>
 #include <cstdio>
 
+#include "data/builtin_data.h"
 #include "engine/pet.h"
-
-namespace {
-std::string LineName(const std::string& line)
-{
-    return line.substr(0, line.find(';'));
-}
-}  // namespace
 
 std::string PanelText::Integer(long long value)
 {
@@ -52,35 +47,57 @@ std::vector<std::string> PanelText::Values(const TPet& pet)
     return v;
 }
 
-int PanelText::IconIndex(const std::vector<std::string>& descriptions, const std::string& skill)
+SkillEntry PanelText::Skill(const std::vector<std::string>& descriptions, const std::string& skill)
 {
-    for (std::size_t i = 0; i < descriptions.size(); ++i)
-        if (LineName(descriptions[i]) == skill)
-            return static_cast<int>(i);
-    return -1;
+    SkillEntry entry;
+    entry.Skill = skill;
+    entry.Icon = FindLine(descriptions, skill);
+    if (entry.Icon >= 0)
+        entry.Description = LineRest(descriptions[static_cast<std::size_t>(entry.Icon)]);
+    return entry;
 }
 
-std::vector<int> PanelText::SlotIcons(const TPet& pet, const std::vector<std::string>& descriptions)
+std::array<SkillEntry, PanelText::SlotCount> PanelText::Slots(const TPet& pet,
+                                                              const std::vector<std::string>& descriptions)
 {
-    std::vector<int> icons(SlotCount, -1);
+    std::array<SkillEntry, SlotCount> slots;
     for (std::size_t k = 0; k < pet.Skills.size() && k < SlotCount; ++k)
-        icons[k] = IconIndex(descriptions, pet.Skills[k]);
-    if (!pet.CertifiedSkill.empty())
-        icons[SlotCount - 1] = IconIndex(descriptions, pet.CertifiedSkill);
-    return icons;
+        slots[k] = Skill(descriptions, pet.Skills[k]);
+    if (!pet.CertifiedSkill.empty()) {
+        slots[SlotCount - 1] = Skill(descriptions, pet.CertifiedSkill);
+        slots[SlotCount - 1].Certified = true;
+    }
+    return slots;
 }
 
 std::vector<std::string> PanelText::HiddenSkills(const TPet& pet)
 {
-    if (pet.Skills.size() <= SlotCount)
+    const std::size_t shown = pet.CertifiedSkill.empty() ? SlotCount : SlotCount - 1;
+    if (pet.Skills.size() <= shown)
         return {};
-    return {pet.Skills.begin() + SlotCount, pet.Skills.end()};
+    return {pet.Skills.begin() + static_cast<std::ptrdiff_t>(shown), pet.Skills.end()};
+}
+
+std::string PanelText::Caption(const SkillEntry& entry)
+{
+    if (entry.Skill.empty())
+        return {};
+    return entry.Certified ? "认证技能：" + entry.Skill : entry.Skill;
+}
+
+std::string PanelText::ToolTip(const SkillEntry& entry)
+{
+    if (entry.Skill.empty())
+        return {};
+    return Caption(entry) + "\n" + entry.Description;
+}
+
+std::string PanelText::SlotName(const SkillEntry& entry, int number)
+{
+    return entry.Skill.empty() ? "空技能格" + std::to_string(number) : Caption(entry);
 }
 
 int PanelText::PictureIndex(const std::vector<std::string>& catalogue, const std::string& name)
 {
-    for (std::size_t i = 0; i < catalogue.size(); ++i)
-        if (LineName(catalogue[i]) == name)
-            return static_cast<int>(i);
-    return -1;
+    return FindLine(catalogue, name);
 }
