@@ -164,7 +164,7 @@ void TDIYForm::createSkillLists()
     ListBox2 = Named(new QListWidget(GroupBox1), "ListBox2", QStringLiteral("全部技能"));
     ListBox2->setGeometry(160, 24, 121, 260);
     for (const std::string& line : DescriptionLines())
-        ListBox2->addItem(Text(line.substr(0, line.find(';'))));
+        ListBox2->addItem(Text(std::string(LineKey(line))));
 }
 
 void TDIYForm::createCertification()

@@ -106,6 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
                     BadField{"EmptyGrowth", -1, "", DiyCommitResult::Failure::Decimal},
                     BadField{"GrowthWithTwoPoints", -1, "1.2.3", DiyCommitResult::Failure::Decimal},
                     BadField{"GrowthNan", -1, "nan", DiyCommitResult::Failure::Decimal}),
-    [](const testing::TestParamInfo<BadField>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BadField>& row) { return std::string(row.param.name); });
 
 }  // namespace

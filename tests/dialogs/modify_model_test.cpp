@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RatioCase{"HalvesPotential3", {5, 5, 0, 0, 0}, 3, {2, 1, 0, 0, 0}},
                     RatioCase{"Sum100", {50, 25, 25, 0, 0}, 9, {5, 2, 2, 0, 0}},
                     RatioCase{"PotentialZero", {1, 0, 3, 1, 0}, 0, {0, 0, 0, 0, 0}}),
-    [](const testing::TestParamInfo<RatioCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RatioCase>& row) { return std::string(row.param.name); });
 
 TEST(ModifyModel, RatioRefusesOtherSumsAndNegativeWeights)
 {

@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string Key(const std::string& line) { return line.substr(0, line.find(';')); }
+std::string Key(const std::string& line) { return std::string(LineKey(line)); }
 
 std::vector<std::string> SkillNamesOf(const std::string& field)
 {

@@ -132,7 +132,7 @@ void HitBookFreeClock(benchmark::State& state)
     for (auto _ : state) {
         pet.Skills = held;
         const std::string& line = lines[book++ % lines.size()];
-        pet.HitBook(line.substr(0, line.find(';')));
+        pet.HitBook(std::string(LineKey(line)));
         benchmark::DoNotOptimize(pet.Skills.data());
     }
     SetClock(nullptr);
