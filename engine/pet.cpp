@@ -108,9 +108,8 @@ bool TPet::FindTemplate(const std::string& name, std::vector<std::string>& field
     bool found = false;
     for (const std::string& line : Catalogue) {
         const std::size_t sep = line.find(';');
-        const std::string_view key = sep == std::string::npos
-            ? std::string_view()
-            : std::string_view(line).substr(0, sep);
+        const std::string_view key =
+            sep == std::string::npos ? std::string_view() : std::string_view(line).substr(0, sep);
         if (key == name) {
             SplitText(line, ';', fields);
             found = true;
@@ -122,8 +121,8 @@ bool TPet::FindTemplate(const std::string& name, std::vector<std::string>& field
 void TPet::SplitText(const std::string& text, char separator, std::vector<std::string>& pieces)
 {
     pieces.clear();
-    const bool blank = std::all_of(text.begin(), text.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) <= 32; });
+    const bool blank =
+        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
     if (blank)
         return;
     std::size_t start = 0;
@@ -278,8 +277,8 @@ void TPet::ComputeAttributes(int32_t L)
     Damage = Rounded((level * 1.5L + R(Strength)) * g + (R(attack / 1000) * 3.75L - 2.15L) * level);
     Defense = Rounded(R(Endurance) * (g * 3 * 0.725L - 0.8L) + R(Product32(defense, L) / 500));
     Speed = Rounded(R(Product32(speed, Agility)) / 1000);
-    Spirit = Rounded((R(mana) / 1000 + g * 3) * level / 5 + R(Magic) * 0.7L + R(Strength) * 0.4L
-                     + R(Physique) * 0.3L + R(Endurance) * 0.2L);
+    Spirit = Rounded((R(mana) / 1000 + g * 3) * level / 5 + R(Magic) * 0.7L + R(Strength) * 0.4L + R(Physique) * 0.3L
+                     + R(Endurance) * 0.2L);
 }
 
 void TPet::HitBook(const std::string& book)

@@ -44,9 +44,9 @@ public:
     int32_t Potential = 0;
     std::array<int32_t, 7> Aptitudes{};  // the beast's own, in template order
     double Growth = 0.0;
-    std::string Element;         // "金", "木", "水", "火" or "土" after rolling
+    std::string Element;              // "金", "木", "水", "火" or "土" after rolling
     std::vector<std::string> Skills;  // display order; duplicates are not refused
-    std::string CertifiedSkill;  // empty when none
+    std::string CertifiedSkill;       // empty when none
 
     // --- Loading and rolling --------------------------------------------
 

@@ -39,10 +39,8 @@ public:
 
     void Sleep(uint32_t milliseconds) override
     {
-        timespec wait{static_cast<time_t>(milliseconds / 1000u),
-                      static_cast<long>(milliseconds % 1000u) * 1000000L};
-        while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
-        }
+        timespec wait{static_cast<time_t>(milliseconds / 1000u), static_cast<long>(milliseconds % 1000u) * 1000000L};
+        while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {}
     }
 
 private:

@@ -16,7 +16,10 @@ std::string_view SplitSign(std::string_view text, bool& negative)
     return text;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

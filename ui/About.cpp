@@ -46,8 +46,7 @@ QLabel* Wrapped(QLabel* label, const char* name, QRect box)
 
 }  // namespace
 
-TAboutForm::TAboutForm(QWidget* parent)
-    : QDialog(parent, FixedDialogFlags())
+TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent, FixedDialogFlags())
 {
     setObjectName(QStringLiteral("AboutForm"));
     // A window title shows "&" as it is; it marks no shortcut there.

@@ -14,8 +14,8 @@ inline QRect CentredOver(const QWidget* owner, const QWidget* dialog)
     const auto margins = [](const QWidget* w) {
         const QRect frame = w->frameGeometry();
         const QRect client = w->geometry();
-        return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                        frame.right() - client.right(), frame.bottom() - client.bottom());
+        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                        frame.bottom() - client.bottom());
     };
     QMargins frame = margins(dialog);
     if (frame.isNull())

@@ -37,8 +37,7 @@ std::vector<std::pair<QString, QString>> LicencesUsed()
 
 }  // namespace
 
-TCreditsWindow::TCreditsWindow(QWidget* parent)
-    : QDialog(parent)
+TCreditsWindow::TCreditsWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CreditsWindow"));
     setWindowTitle(QStringLiteral("图标作者与许可"));
@@ -52,10 +51,9 @@ TCreditsWindow::TCreditsWindow(QWidget* parent)
 
 void TCreditsWindow::createIntro()
 {
-    QString html = QStringLiteral(
-        "<p>技能图标、召唤兽图片、面板装饰与程序图标均改绘（重新着色、描边、缩放与组合）自 "
-        "<a href=\"https://game-icons.net\">game&#8209;icons.net</a> 的图标。"
-        "图标作者并不为本程序或其用法背书。下表列出用到的每个图标及其作者与许可：</p>");
+    QString html = QStringLiteral("<p>技能图标、召唤兽图片、面板装饰与程序图标均改绘（重新着色、描边、缩放与组合）自 "
+                                  "<a href=\"https://game-icons.net\">game&#8209;icons.net</a> 的图标。"
+                                  "图标作者并不为本程序或其用法背书。下表列出用到的每个图标及其作者与许可：</p>");
     for (const auto& [name, url] : LicencesUsed())
         html += QStringLiteral("<p>%1：<a href=\"%2\">%2</a></p>").arg(name.toHtmlEscaped(), url.toHtmlEscaped());
     Intro = new QLabel(html, this);
@@ -76,12 +74,13 @@ void TCreditsWindow::createIconList()
     IconList->setAccessibleName(QStringLiteral("图标与作者列表"));
     IconList->setRootIsDecorated(false);
     IconList->setUniformRowHeights(true);
-    IconList->setHeaderLabels({QStringLiteral("图标"), QStringLiteral("作者"), QStringLiteral("用于"),
-                               QStringLiteral("许可")});
+    IconList->setHeaderLabels(
+        {QStringLiteral("图标"), QStringLiteral("作者"), QStringLiteral("用于"), QStringLiteral("许可")});
     for (const IconCredit& credit : IconCredits()) {
-        const QString pictures = credit.pictures.empty() ? QStringLiteral("面板装饰或程序图标") : FromView(credit.pictures);
-        auto* item = new QTreeWidgetItem(IconList, {FromView(credit.icon), FromView(credit.author), pictures,
-                                                    FromView(credit.licence)});
+        const QString pictures =
+            credit.pictures.empty() ? QStringLiteral("面板装饰或程序图标") : FromView(credit.pictures);
+        auto* item = new QTreeWidgetItem(
+            IconList, {FromView(credit.icon), FromView(credit.author), pictures, FromView(credit.licence)});
         item->setToolTip(3, FromView(credit.licenceUrl));
     }
     IconList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

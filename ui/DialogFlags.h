@@ -7,5 +7,5 @@
 inline Qt::WindowFlags FixedDialogFlags()
 {
     return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-         | Qt::WindowCloseButtonHint;
+        | Qt::WindowCloseButtonHint;
 }

@@ -57,8 +57,7 @@ QFont SongTiFont(int pixels)
 
 QFont YaHeiFont(int pixels)
 {
-    return FontOf({BuiltInHeiFamily(), QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")},
-                  pixels);
+    return FontOf({BuiltInHeiFamily(), QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")}, pixels);
 }
 
 QFont InterfaceFont(const QFont& base)

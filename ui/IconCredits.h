@@ -8,11 +8,11 @@
 #include <string_view>
 
 struct IconCredit {
-    std::string_view icon;        // game-icons.net icon name, e.g. "fangs"
-    std::string_view author;      // the author's folder on game-icons.net
-    std::string_view pictures;    // skills and beasts drawn from it, "、" between;
-                                  // empty for ornaments (backdrop, emblem)
-    std::string_view licence;     // "CC BY 3.0", or "CC0 1.0" for public-domain icons
+    std::string_view icon;      // game-icons.net icon name, e.g. "fangs"
+    std::string_view author;    // the author's folder on game-icons.net
+    std::string_view pictures;  // skills and beasts drawn from it, "、" between;
+                                // empty for ornaments (backdrop, emblem)
+    std::string_view licence;   // "CC BY 3.0", or "CC0 1.0" for public-domain icons
     std::string_view licenceUrl;
 };
 

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 
-KeyFilter::KeyFilter(QLineEdit* edit, const QString& admitted)
-    : QObject(edit)
-    , admitted_(admitted)
+KeyFilter::KeyFilter(QLineEdit* edit, const QString& admitted) : QObject(edit), admitted_(admitted)
 {
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     edit->setInputMethodHints(Qt::ImhDigitsOnly);
@@ -22,7 +20,8 @@ bool KeyFilter::Admits(int key, Qt::KeyboardModifiers modifiers, const QString& 
         return true;
     // Tab, Esc, Return and Delete carry control characters as their text; the
     // edit types none of them, so they are no typed characters to drop.
-    const bool typesText = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+    const bool typesText =
+        !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
     if (!typesText)
         return true;
     return std::all_of(text.begin(), text.end(), [&](QChar c) { return admitted.contains(c); });

@@ -12,10 +12,7 @@ namespace {
 // link that can be pressed.
 class LinkLabelAccessible : public QAccessibleWidget {
 public:
-    explicit LinkLabelAccessible(LinkLabel* label)
-        : QAccessibleWidget(label, QAccessible::Link)
-    {
-    }
+    explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -25,10 +22,7 @@ public:
         return own;
     }
 
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
 
     void doAction(const QString& name) override
     {
@@ -49,8 +43,7 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object)
 
 }  // namespace
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);

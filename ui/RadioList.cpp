@@ -43,5 +43,5 @@ void RadioList::resizeEvent(QResizeEvent* event)
     const auto boxes = RadioListLayout::Arrange(static_cast<int>(items.size()), columns_, area.width(), area.height());
     for (std::size_t i = 0; i < boxes.size(); ++i)
         items[static_cast<qsizetype>(i)]->setGeometry(area.left() + boxes[i].Left, area.top() + boxes[i].Top,
-                                                     boxes[i].Width, boxes[i].Height);
+                                                      boxes[i].Width, boxes[i].Height);
 }

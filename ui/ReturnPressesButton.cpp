@@ -3,9 +3,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
-ReturnPressesButton::ReturnPressesButton(QAbstractButton* button)
-    : QObject(button)
-    , button_(button)
+ReturnPressesButton::ReturnPressesButton(QAbstractButton* button) : QObject(button), button_(button)
 {
     button->installEventFilter(this);
 }

@@ -11,9 +11,9 @@ namespace {
 // The widget classes a desktop theme may give palettes of their own; those
 // would win over the application's palette for their widgets.
 const char* const ThemedClasses[] = {
-    "QToolButton", "QAbstractButton", "QCheckBox",  "QRadioButton", "QHeaderView",
-    "QAbstractItemView", "QMessageBoxLabel", "QTabBar", "QLabel", "QGroupBox",
-    "QMenu", "QMenuBar", "QTextEdit", "QTextControl", "QLineEdit",
+    "QToolButton",      "QAbstractButton", "QCheckBox", "QRadioButton", "QHeaderView", "QAbstractItemView",
+    "QMessageBoxLabel", "QTabBar",         "QLabel",    "QGroupBox",    "QMenu",       "QMenuBar",
+    "QTextEdit",        "QTextControl",    "QLineEdit",
 };
 
 }  // namespace

@@ -25,11 +25,16 @@ struct FaceColours {
 FaceColours ColoursOf(Face face)
 {
     switch (face) {
-    case Face::Hover: return {GoldBright, Gold, Wood, 0xffffff, 200};
-    case Face::Pressed: return {GoldBottom, Gold, WoodDark, WoodDark, 90};
-    case Face::On: return {Wood, WoodDark, WoodDark, Gold, 150};
-    case Face::Disabled: return {DisabledFace, DisabledFace, Tan, 0xffffff, 0};
-    case Face::Resting: break;
+    case Face::Hover:
+        return {GoldBright, Gold, Wood, 0xffffff, 200};
+    case Face::Pressed:
+        return {GoldBottom, Gold, WoodDark, WoodDark, 90};
+    case Face::On:
+        return {Wood, WoodDark, WoodDark, Gold, 150};
+    case Face::Disabled:
+        return {DisabledFace, DisabledFace, Tan, 0xffffff, 0};
+    case Face::Resting:
+        break;
     }
     return {GoldTop, GoldBottom, WoodDark, 0xffffff, 130};
 }

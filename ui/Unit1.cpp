@@ -5,13 +5,14 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShowEvent>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTabWidget>
 
 #include <algorithm>
 #include <iterator>
 
+#include "About.h"
 #include "ButtonTabWidget.h"
 #include "Fonts.h"
 #include "MessageBoxes.h"
@@ -19,7 +20,6 @@
 #include "Record.h"
 #include "Unit2.h"
 #include "Unit3.h"
-#include "About.h"
 #include "data/builtin_data.h"
 #include "petdiy.h"
 #include "petmodify.h"

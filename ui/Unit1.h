@@ -38,9 +38,9 @@ public:
     RadioList* RadioGroup1 = nullptr;
     RadioList* RadioGroup2 = nullptr;
     RadioList* RadioGroup3 = nullptr;
-    QLabel* Image1 = nullptr;       // preview icon cell
+    QLabel* Image1 = nullptr;  // preview icon cell
     QScrollArea* ScrollBox1 = nullptr;
-    QLabel* Label1 = nullptr;       // preview description
+    QLabel* Label1 = nullptr;  // preview description
 
 protected:
     void showEvent(QShowEvent* event) override;

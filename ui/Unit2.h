@@ -28,7 +28,7 @@ public:
     // Each refresh reads CurrentBeast, which lives as long as the panel, and
     // writes only to the panel. Values too wide for their box on the backdrop
     // shrink, then elide, with the full value in their tooltip.
-    void RefreshAll();         // picture, aptitudes, points, attributes, skills
+    void RefreshAll();  // picture, aptitudes, points, attributes, skills
     void RefreshPicture();
     void RefreshAptitudes();   // seven aptitudes, growth, element
     void RefreshPoints();      // name, level, five attribute points, potential

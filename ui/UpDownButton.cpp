@@ -4,10 +4,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-UpDownButton::UpDownButton(QWidget* parent)
-    : QWidget(parent)
-    , up_(new QToolButton(this))
-    , down_(new QToolButton(this))
+UpDownButton::UpDownButton(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
 {
     for (QToolButton* arrow : {up_, down_}) {
         arrow->setAutoRepeat(true);

@@ -34,8 +34,7 @@ QString Text(const std::string& s)
     return QString::fromStdString(s);
 }
 
-template <typename W>
-W* Named(W* widget, const char* name, const QString& spoken = QString())
+template <typename W> W* Named(W* widget, const char* name, const QString& spoken = QString())
 {
     widget->setObjectName(QString::fromLatin1(name));
     if (!spoken.isEmpty())
@@ -54,8 +53,8 @@ struct EditSpec {
     int maxLength;
 };
 constexpr EditSpec AptitudeEdits[] = {
-    {"Label1", "Edit1", "攻击资质：", "攻击资质", 16, 4}, {"Label2", "Edit2", "防御资质：", "防御资质", 48, 4},
-    {"Label3", "Edit3", "体力资质：", "体力资质", 80, 4}, {"Label4", "Edit4", "法力资质：", "法力资质", 112, 4},
+    {"Label1", "Edit1", "攻击资质：", "攻击资质", 16, 4},  {"Label2", "Edit2", "防御资质：", "防御资质", 48, 4},
+    {"Label3", "Edit3", "体力资质：", "体力资质", 80, 4},  {"Label4", "Edit4", "法力资质：", "法力资质", 112, 4},
     {"Label5", "Edit5", "速度资质：", "速度资质", 144, 4}, {"Label6", "Edit6", "躲闪资质：", "躲闪资质", 176, 4},
     {"Label7", "Edit7", "寿    命：", "寿命", 208, 4},
 };
@@ -100,8 +99,7 @@ QComboBox* MakeComboBox(QWidget* parent, const char* name, const QString& spoken
 
 }  // namespace
 
-TDIYForm::TDIYForm(QWidget* parent)
-    : QDialog(parent, FixedDialogFlags())
+TDIYForm::TDIYForm(QWidget* parent) : QDialog(parent, FixedDialogFlags())
 {
     setObjectName(QStringLiteral("DIYForm"));
     setWindowTitle(QStringLiteral("完全DIY"));
@@ -137,9 +135,9 @@ void TDIYForm::createGrowthAndElement()
     Edit8 = MakeEdit(this, GrowthEdit, KeyFilter::DigitsAndPoint());
 
     Label8 = MakeLabel(this, "Label8", QStringLiteral("五    行："), 16, 296);
-    ComboBox1 = MakeComboBox(this, "ComboBox1", QStringLiteral("五行"), QRect(80, 288, 81, 21),
-                             {QStringLiteral("金"), QStringLiteral("木"), QStringLiteral("水"), QStringLiteral("火"),
-                              QStringLiteral("土")});
+    ComboBox1 = MakeComboBox(
+        this, "ComboBox1", QStringLiteral("五行"), QRect(80, 288, 81, 21),
+        {QStringLiteral("金"), QStringLiteral("木"), QStringLiteral("水"), QStringLiteral("火"), QStringLiteral("土")});
     ComboBox1->setEditable(true);
     // A typed element is taken as it is; it must not join the list.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);

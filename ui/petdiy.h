@@ -43,12 +43,12 @@ public:
     QLineEdit* Edit5;
     QLineEdit* Edit6;
     QLineEdit* Edit7;
-    QLineEdit* Edit8;  // growth
+    QLineEdit* Edit8;      // growth
     QCheckBox* CheckBox1;  // "永生", never enabled
     QComboBox* ComboBox1;  // element, editable
     QGroupBox* GroupBox1;
-    QListWidget* ListBox1;  // the beast's skills
-    QListWidget* ListBox2;  // the vocabulary
+    QListWidget* ListBox1;      // the beast's skills
+    QListWidget* ListBox2;      // the vocabulary
     QToolButton* SpeedButton1;  // add
     QToolButton* SpeedButton2;  // remove
     QToolButton* SpeedButton3;  // up

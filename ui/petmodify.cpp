@@ -50,8 +50,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& spoken, const QString& text,
-                    QRect geometry)
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& spoken, const QString& text, QRect geometry)
 {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
@@ -69,8 +68,7 @@ QLineEdit* MakeNumberEdit(QWidget* parent, const QString& name, const QString& s
     return edit;
 }
 
-UpDownButton* MakeSpinner(QWidget* parent, const QString& name, const QString& spoken, QLineEdit* edit,
-                          QRect geometry)
+UpDownButton* MakeSpinner(QWidget* parent, const QString& name, const QString& spoken, QLineEdit* edit, QRect geometry)
 {
     auto* spinner = new UpDownButton(parent);
     spinner->setObjectName(name);
@@ -98,8 +96,7 @@ std::optional<int32_t> ReadInteger(QWidget* parent, const QLineEdit* edit)
 
 }  // namespace
 
-TModifyForm::TModifyForm(QWidget* parent)
-    : QDialog(parent, FixedDialogFlags())
+TModifyForm::TModifyForm(QWidget* parent) : QDialog(parent, FixedDialogFlags())
 {
     setObjectName(QStringLiteral("ModifyForm"));
     setWindowTitle(QStringLiteral("召唤兽修正"));
@@ -146,21 +143,20 @@ void TModifyForm::createRows()
         const int i = static_cast<int>(k);
         const int top = RowTop + RowPitch * i;
         const QString spoken = QString::fromUtf8(Rows[k].spoken);
-        RowLabels[k] = MakeLabel(GroupBox1, QStringLiteral("RowLabel%1").arg(i + 1),
-                                 QString::fromUtf8(Rows[k].caption), 8, top + 4);
+        RowLabels[k] = MakeLabel(GroupBox1, QStringLiteral("RowLabel%1").arg(i + 1), QString::fromUtf8(Rows[k].caption),
+                                 8, top + 4);
         values_[k] = MakeNumberEdit(GroupBox1, QStringLiteral("Edit%1").arg(4 + i), spoken, QStringLiteral("0"),
                                     QRect(48, top, 49, 21));
         values_[k]->setReadOnly(true);
-        spinners_[k] = MakeSpinner(GroupBox1, QStringLiteral("UpDown%1").arg(1 + i), spoken, values_[k],
-                                   QRect(97, top, 15, 21));
+        spinners_[k] =
+            MakeSpinner(GroupBox1, QStringLiteral("UpDown%1").arg(1 + i), spoken, values_[k], QRect(97, top, 15, 21));
         weights_[k] = MakeNumberEdit(GroupBox2, QStringLiteral("Edit%1").arg(9 + i), spoken + QStringLiteral("比例"),
                                      QString::fromLatin1(Rows[k].weight), QRect(16, top, 33, 21));
     }
     Edit4 = values_[0], Edit5 = values_[1], Edit6 = values_[2], Edit7 = values_[3], Edit8 = values_[4];
     UpDown1 = spinners_[0], UpDown2 = spinners_[1], UpDown3 = spinners_[2], UpDown4 = spinners_[3],
     UpDown5 = spinners_[4];
-    Edit9 = weights_[0], Edit10 = weights_[1], Edit11 = weights_[2], Edit12 = weights_[3],
-    Edit13 = weights_[4];
+    Edit9 = weights_[0], Edit10 = weights_[1], Edit11 = weights_[2], Edit12 = weights_[3], Edit13 = weights_[4];
 
     Label3 = MakeLabel(GroupBox1, QStringLiteral("Label3"), QStringLiteral("潜能:"), 8, 178);
     Edit3 = MakeNumberEdit(GroupBox1, QStringLiteral("Edit3"), QStringLiteral("潜能"), QStringLiteral("0"),

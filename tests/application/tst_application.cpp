@@ -86,14 +86,12 @@ QStringList ContextMenuTexts(QWidget* widget)
 
 bool HasChinese(const QString& text)
 {
-    return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.script() == QChar::Script_Han; });
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Han; });
 }
 
 }  // namespace
 
-class TestApplication : public QObject
-{
+class TestApplication : public QObject {
     Q_OBJECT
 
 private slots:
@@ -160,9 +158,12 @@ void TestApplication::contextMenusReadChinese_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("line edit") << "edit" << "全选";
-    QTest::newRow("spinner") << "spin" << "升高(&S)";
-    QTest::newRow("scroll bar") << "scroll" << "滚动至此";
+    QTest::newRow("line edit") << "edit"
+                               << "全选";
+    QTest::newRow("spinner") << "spin"
+                             << "升高(&S)";
+    QTest::newRow("scroll bar") << "scroll"
+                                << "滚动至此";
 }
 
 void TestApplication::contextMenusReadChinese()

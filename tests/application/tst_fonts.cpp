@@ -35,8 +35,9 @@ QSet<char32_t> LiteralCharacters(const QString& code)
         } else if (rest.startsWith(u"/*")) {
             i = code.indexOf(u"*/", i + 2);
             i = i < 0 ? n : i + 2;
-        } else if (rest.startsWith(u"R\"") && (i == 0 || !code.at(i - 1).isLetterOrNumber() || code.at(i - 1) == u'8'
-                                               || code.at(i - 1) == u'u' || code.at(i - 1) == u'L')) {
+        } else if (rest.startsWith(u"R\"")
+                   && (i == 0 || !code.at(i - 1).isLetterOrNumber() || code.at(i - 1) == u'8' || code.at(i - 1) == u'u'
+                       || code.at(i - 1) == u'L')) {
             const qsizetype open = code.indexOf(u'(', i + 2);
             const QString close = u')' + code.mid(i + 2, open - i - 2) + u'"';
             qsizetype end = code.indexOf(close, open);
@@ -64,8 +65,7 @@ QHash<char32_t, QString> ProgramCharacters()
     QHash<char32_t, QString> chars;
     for (const char* folder : {"data", "ui", "app"}) {
         QDirIterator it(QStringLiteral(DASHU_SOURCE_DIR "/") + QLatin1String(folder),
-                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
-                        QDirIterator::Subdirectories);
+                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile file(it.next());
             if (!file.open(QIODevice::ReadOnly))
@@ -102,8 +102,7 @@ QFont Bold(QFont font)
 
 }  // namespace
 
-class TestFonts : public QObject
-{
+class TestFonts : public QObject {
     Q_OBJECT
 
 private slots:

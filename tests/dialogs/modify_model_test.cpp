@@ -192,21 +192,21 @@ TEST_P(ModifyRatio, HandsOutExactlyThePotential)
     EXPECT_EQ(m.potential(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ModifyRatio,
-    testing::Values(RatioCase{"DefaultWeights50", {1, 0, 3, 1, 0}, 50, {10, 0, 30, 10, 0}},
-                    RatioCase{"DefaultWeights7LargestRemainder", {1, 0, 3, 1, 0}, 7, {2, 0, 4, 1, 0}},
-                    RatioCase{"EvenWeights3TiesToEarlier", {1, 1, 1, 1, 1}, 3, {1, 1, 1, 0, 0}},
-                    RatioCase{"HalvesPotential1", {5, 5, 0, 0, 0}, 1, {1, 0, 0, 0, 0}},
-                    RatioCase{"HalvesPotential3", {5, 5, 0, 0, 0}, 3, {2, 1, 0, 0, 0}},
-                    RatioCase{"Sum100", {50, 25, 25, 0, 0}, 9, {5, 2, 2, 0, 0}},
-                    RatioCase{"PotentialZero", {1, 0, 3, 1, 0}, 0, {0, 0, 0, 0, 0}}),
-    [](const testing::TestParamInfo<RatioCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ModifyRatio,
+                         testing::Values(RatioCase{"DefaultWeights50", {1, 0, 3, 1, 0}, 50, {10, 0, 30, 10, 0}},
+                                         RatioCase{
+                                             "DefaultWeights7LargestRemainder", {1, 0, 3, 1, 0}, 7, {2, 0, 4, 1, 0}},
+                                         RatioCase{"EvenWeights3TiesToEarlier", {1, 1, 1, 1, 1}, 3, {1, 1, 1, 0, 0}},
+                                         RatioCase{"HalvesPotential1", {5, 5, 0, 0, 0}, 1, {1, 0, 0, 0, 0}},
+                                         RatioCase{"HalvesPotential3", {5, 5, 0, 0, 0}, 3, {2, 1, 0, 0, 0}},
+                                         RatioCase{"Sum100", {50, 25, 25, 0, 0}, 9, {5, 2, 2, 0, 0}},
+                                         RatioCase{"PotentialZero", {1, 0, 3, 1, 0}, 0, {0, 0, 0, 0, 0}}),
+                         [](const testing::TestParamInfo<RatioCase>& row) { return std::string(row.param.name); });
 
 TEST(ModifyModel, RatioRefusesOtherSumsAndNegativeWeights)
 {
-    for (const Weights& w : {Weights{0, 0, 0, 0, 0}, Weights{1, 1, 1, 1, 2}, Weights{4, 4, 4, 4, 4},
-                             Weights{-5, 10, 0, 0, 0}}) {
+    for (const Weights& w :
+         {Weights{0, 0, 0, 0, 0}, Weights{1, 1, 1, 1, 2}, Weights{4, 4, 4, 4, 4}, Weights{-5, 10, 0, 0, 0}}) {
         auto m = Loaded(0, {10, 10, 10, 10, 10}, 7);
         EXPECT_EQ(m.ApplyRatio(w), ModifyModel::RatioResult::BadSum);
         EXPECT_EQ(m.potential(), 7);

@@ -82,7 +82,8 @@ void TestAbout::noteWrapsAndKeepsItsIndent()
     const int lineHeight = form.Label4->fontMetrics().lineSpacing();
     // The last line's descent may fall outside; its glyphs must not.
     const int needed = form.Label4->heightForWidth(337);
-    QVERIFY2(needed > 2 * lineHeight && needed - form.Label4->fontMetrics().descent() <= 81, qPrintable(QString::number(needed)));
+    QVERIFY2(needed > 2 * lineHeight && needed - form.Label4->fontMetrics().descent() <= 81,
+             qPrintable(QString::number(needed)));
     QVERIFY(form.Label7->text().contains(QStringLiteral("game-icons.net")));
     QVERIFY(form.Label7->heightForWidth(form.Label7->width()) <= form.Label7->height());
 }

@@ -79,9 +79,9 @@ void TestCredits::tableNamesEveryArtworkIconWithItsAuthor()
         const QStringList used = FromView(credit.pictures).split(QStringLiteral("、"), Qt::SkipEmptyParts);
         QCOMPARE(QSet<QString>(used.begin(), used.end()), pictures.value(icon));
         const bool publicDomain = credit.author == "viscious-speed";
-        QCOMPARE(FromView(credit.licenceUrl), publicDomain
-                     ? QStringLiteral("https://creativecommons.org/publicdomain/zero/1.0/")
-                     : QStringLiteral("https://creativecommons.org/licenses/by/3.0/"));
+        QCOMPARE(FromView(credit.licenceUrl),
+                 publicDomain ? QStringLiteral("https://creativecommons.org/publicdomain/zero/1.0/")
+                              : QStringLiteral("https://creativecommons.org/licenses/by/3.0/"));
         QCOMPARE(FromView(credit.licence), publicDomain ? QStringLiteral("CC0 1.0") : QStringLiteral("CC BY 3.0"));
     }
     QCOMPARE(compiled, expected);
@@ -131,8 +131,7 @@ void TestCredits::keyboardScrollsAndCloses()
     QVERIFY(bar->value() > 0);
     QTest::keyClick(window.IconList, Qt::Key_End);
     QCOMPARE(bar->value(), bar->maximum());
-    QCOMPARE(window.IconList->currentItem(),
-             window.IconList->topLevelItem(window.IconList->topLevelItemCount() - 1));
+    QCOMPARE(window.IconList->currentItem(), window.IconList->topLevelItem(window.IconList->topLevelItemCount() - 1));
 
     if (byButton)
         QTest::mouseClick(window.CloseButton, Qt::LeftButton);

@@ -114,10 +114,14 @@ void TestDialogKeys::tabMovesOutOfEveryEdit_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("edit");
-    QTest::newRow("correction: level") << "modify" << "Edit2";
-    QTest::newRow("correction: a ratio weight") << "modify" << "Edit11";
-    QTest::newRow("custom: an aptitude") << "diy" << "Edit3";
-    QTest::newRow("custom: growth") << "diy" << "Edit8";
+    QTest::newRow("correction: level") << "modify"
+                                       << "Edit2";
+    QTest::newRow("correction: a ratio weight") << "modify"
+                                                << "Edit11";
+    QTest::newRow("custom: an aptitude") << "diy"
+                                         << "Edit3";
+    QTest::newRow("custom: growth") << "diy"
+                                    << "Edit8";
 }
 
 void TestDialogKeys::tabMovesOutOfEveryEdit()
@@ -137,14 +141,22 @@ void TestDialogKeys::escapeClosesFromAnyControl_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("control");
-    QTest::newRow("correction: name") << "modify" << "Edit1";
-    QTest::newRow("correction: level") << "modify" << "Edit2";
-    QTest::newRow("correction: a ratio weight") << "modify" << "Edit13";
-    QTest::newRow("correction: apply box") << "modify" << "CheckBox1";
-    QTest::newRow("custom: an aptitude") << "diy" << "Edit7";
-    QTest::newRow("custom: growth") << "diy" << "Edit8";
-    QTest::newRow("custom: element") << "diy" << "ComboBox1";
-    QTest::newRow("custom: vocabulary") << "diy" << "ListBox2";
+    QTest::newRow("correction: name") << "modify"
+                                      << "Edit1";
+    QTest::newRow("correction: level") << "modify"
+                                       << "Edit2";
+    QTest::newRow("correction: a ratio weight") << "modify"
+                                                << "Edit13";
+    QTest::newRow("correction: apply box") << "modify"
+                                           << "CheckBox1";
+    QTest::newRow("custom: an aptitude") << "diy"
+                                         << "Edit7";
+    QTest::newRow("custom: growth") << "diy"
+                                    << "Edit8";
+    QTest::newRow("custom: element") << "diy"
+                                     << "ComboBox1";
+    QTest::newRow("custom: vocabulary") << "diy"
+                                        << "ListBox2";
 }
 
 void TestDialogKeys::escapeClosesFromAnyControl()
@@ -165,10 +177,18 @@ void TestDialogKeys::returnInAnEditWritesNothing_data()
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("key");
-    QTest::newRow("correction: level, Return") << "modify" << "Edit2" << "30" << int(Qt::Key_Return);
-    QTest::newRow("correction: name, Enter") << "modify" << "Edit1" << "x" << int(Qt::Key_Enter);
-    QTest::newRow("custom: an aptitude, Return") << "diy" << "Edit1" << "9" << int(Qt::Key_Return);
-    QTest::newRow("custom: growth, Enter") << "diy" << "Edit8" << "9" << int(Qt::Key_Enter);
+    QTest::newRow("correction: level, Return") << "modify"
+                                               << "Edit2"
+                                               << "30" << int(Qt::Key_Return);
+    QTest::newRow("correction: name, Enter") << "modify"
+                                             << "Edit1"
+                                             << "x" << int(Qt::Key_Enter);
+    QTest::newRow("custom: an aptitude, Return") << "diy"
+                                                 << "Edit1"
+                                                 << "9" << int(Qt::Key_Return);
+    QTest::newRow("custom: growth, Enter") << "diy"
+                                           << "Edit8"
+                                           << "9" << int(Qt::Key_Enter);
 }
 
 void TestDialogKeys::returnInAnEditWritesNothing()
@@ -195,10 +215,14 @@ void TestDialogKeys::returnOnAFocusedButtonPressesIt_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("commits");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("correction: Return on 提交") << "modify" << "BitBtn1" << int(Qt::Key_Return) << true << false;
-    QTest::newRow("correction: Enter on 关闭") << "modify" << "BitBtn2" << int(Qt::Key_Enter) << false << true;
-    QTest::newRow("custom: Enter on 提交") << "diy" << "BitBtn1" << int(Qt::Key_Enter) << true << false;
-    QTest::newRow("custom: Return on 关闭") << "diy" << "BitBtn2" << int(Qt::Key_Return) << false << true;
+    QTest::newRow("correction: Return on 提交") << "modify"
+                                                << "BitBtn1" << int(Qt::Key_Return) << true << false;
+    QTest::newRow("correction: Enter on 关闭") << "modify"
+                                               << "BitBtn2" << int(Qt::Key_Enter) << false << true;
+    QTest::newRow("custom: Enter on 提交") << "diy"
+                                           << "BitBtn1" << int(Qt::Key_Enter) << true << false;
+    QTest::newRow("custom: Return on 关闭") << "diy"
+                                            << "BitBtn2" << int(Qt::Key_Return) << false << true;
 }
 
 void TestDialogKeys::returnOnAFocusedButtonPressesIt()
@@ -231,11 +255,10 @@ void TestDialogKeys::everyInputControlHasItsOwnName_data()
         modify << name << name + "加一" << name + "减一" << name + "比例";
     }
     QTest::newRow("correction") << "modify" << modify;
-    QTest::newRow("custom") << "diy"
-                            << QStringList{"攻击资质", "防御资质", "体力资质", "法力资质", "速度资质",
-                                           "躲闪资质", "寿命", "永生", "成长", "五行", "技能列表",
-                                           "上移", "下移", "添加", "删除", "全部技能", "认证技能",
-                                           "认证的技能", "提交", "关闭"};
+    QTest::newRow("custom") << "diy" << QStringList{"攻击资质", "防御资质", "体力资质",   "法力资质", "速度资质",
+                                                    "躲闪资质", "寿命",     "永生",       "成长",     "五行",
+                                                    "技能列表", "上移",     "下移",       "添加",     "删除",
+                                                    "全部技能", "认证技能", "认证的技能", "提交",     "关闭"};
 }
 
 void TestDialogKeys::everyInputControlHasItsOwnName()

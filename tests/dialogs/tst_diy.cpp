@@ -207,9 +207,15 @@ void TestDiy::keyFilters_data()
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("aptitude drops letters and point") << "Edit1" << "1a2.3" << "123";
-    QTest::newRow("aptitude keeps at most four") << "Edit3" << "123456" << "1234";
-    QTest::newRow("growth keeps the point") << "Edit8" << "1.3x" << "1.3";
+    QTest::newRow("aptitude drops letters and point") << "Edit1"
+                                                      << "1a2.3"
+                                                      << "123";
+    QTest::newRow("aptitude keeps at most four") << "Edit3"
+                                                 << "123456"
+                                                 << "1234";
+    QTest::newRow("growth keeps the point") << "Edit8"
+                                            << "1.3x"
+                                            << "1.3";
 }
 
 void TestDiy::keyFilters()
@@ -267,9 +273,15 @@ void TestDiy::commitWithBadNumberWritesNothing_data()
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("emptied first aptitude") << "Edit1" << "" << "'' is not a valid integer value.";
-    QTest::newRow("pasted sign-free junk in lifespan") << "Edit7" << "7x" << "'7x' is not a valid integer value.";
-    QTest::newRow("growth with two points") << "Edit8" << "1.2.3" << "'1.2.3' is not a valid floating point value.";
+    QTest::newRow("emptied first aptitude") << "Edit1"
+                                            << ""
+                                            << "'' is not a valid integer value.";
+    QTest::newRow("pasted sign-free junk in lifespan") << "Edit7"
+                                                       << "7x"
+                                                       << "'7x' is not a valid integer value.";
+    QTest::newRow("growth with two points") << "Edit8"
+                                            << "1.2.3"
+                                            << "'1.2.3' is not a valid floating point value.";
 }
 
 void TestDiy::commitWithBadNumberWritesNothing()

@@ -89,10 +89,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("level 0 to 10 adds ten to each and 50 potential") << 0 << "10" << "10" << "35 22 23 21 24 50";
-        QTest::newRow("161 turns into 0, stored values") << 0 << "161" << "0" << "25 12 13 11 14 0";
-        QTest::newRow("stored level 5 to 10 counts five levels") << 5 << "10" << "10" << "30 17 18 16 19 25";
-        QTest::newRow("below the stored level gains nothing") << 5 << "3" << "3" << "25 12 13 11 14 0";
+        QTest::newRow("level 0 to 10 adds ten to each and 50 potential") << 0 << "10"
+                                                                         << "10"
+                                                                         << "35 22 23 21 24 50";
+        QTest::newRow("161 turns into 0, stored values") << 0 << "161"
+                                                         << "0"
+                                                         << "25 12 13 11 14 0";
+        QTest::newRow("stored level 5 to 10 counts five levels") << 5 << "10"
+                                                                 << "10"
+                                                                 << "30 17 18 16 19 25";
+        QTest::newRow("below the stored level gains nothing") << 5 << "3"
+                                                              << "3"
+                                                              << "25 12 13 11 14 0";
     }
     void levelChange()
     {
@@ -140,10 +148,12 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Return below") << "3" << int(Qt::Key_Return) << "5" << "26 13 13 11 14 0";
-        QTest::newRow("Tab away below") << "3" << int(Qt::Key_Tab) << "5" << "26 13 13 11 14 0";
+        QTest::newRow("Return below") << "3" << int(Qt::Key_Return) << "5"
+                                      << "26 13 13 11 14 0";
+        QTest::newRow("Tab away below") << "3" << int(Qt::Key_Tab) << "5"
+                                        << "26 13 13 11 14 0";
         QTest::newRow("two digits through a lower one") << "12" << int(Qt::Key_Return) << "12"
-                                                         << "33 20 20 18 21 35";
+                                                        << "33 20 20 18 21 35";
     }
     void levelBelowTheStoredOneIsSetRightWhenEditingEnds()
     {

@@ -19,7 +19,10 @@ TPet WorkedBeast(int32_t points)
     return pet;
 }
 
-std::array<int32_t, 6> Derived(const TPet& p) { return {p.Hp, p.Mp, p.Damage, p.Defense, p.Speed, p.Spirit}; }
+std::array<int32_t, 6> Derived(const TPet& p)
+{
+    return {p.Hp, p.Mp, p.Damage, p.Defense, p.Speed, p.Spirit};
+}
 
 }  // namespace
 
@@ -55,7 +58,10 @@ TEST(ComputeAttributes, AptitudeQuotientsAreWholeNumbers)
     TPet pet = WorkedBeast(20);
     pet.Strength = 21;
     // Damage at L 10: (15 + 21) * 1.25 = 45 plus (attack div 1000 * 3.75 - 2.15) * 10.
-    const struct { int32_t attack; int32_t damage; } cases[] = {
+    const struct {
+        int32_t attack;
+        int32_t damage;
+    } cases[] = {
         {990, 24}, {1000, 61}, {1999, 61}, {2000, 98}, {0, 24},
     };
     for (const auto& c : cases) {

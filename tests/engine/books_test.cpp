@@ -24,7 +24,11 @@ TPet BeastWith(const Names& skills, const std::string& certified = "")
 TEST(HitBook, RefusesHeldCertifiedAndNamelessBooksWithoutADraw)
 {
     ScriptedClock clock;  // any draw would fail the test
-    const struct { Names skills; std::string certified; std::string book; } cases[] = {
+    const struct {
+        Names skills;
+        std::string certified;
+        std::string book;
+    } cases[] = {
         {{"毒", "必杀", "毒"}, "", "毒"},
         {{"毒", "必杀"}, "", "必杀"},
         {{"毒"}, "雷击", "雷击"},
@@ -56,11 +60,15 @@ TEST(HitBook, ABeastWithoutSkillsAlwaysGainsTheBook)
 TEST(HitBook, InsertsOnlyWhenTheFirstDrawIsZero)
 {
     const Names four{"必杀", "毒", "飞行", "夜战"};
-    const struct { uint32_t first; uint32_t second; Names result; } cases[] = {
-        {0, 0, {"高级必杀", "必杀", "毒", "飞行", "夜战"}},   // insert at the front
-        {0, 2, {"必杀", "毒", "高级必杀", "飞行", "夜战"}},   // insert in the middle
-        {0, 4, {"必杀", "毒", "飞行", "夜战", "高级必杀"}},   // the end is a position too
-        {1, 0, {"高级必杀", "毒", "飞行", "夜战"}},           // overwrite, others keep their slots
+    const struct {
+        uint32_t first;
+        uint32_t second;
+        Names result;
+    } cases[] = {
+        {0, 0, {"高级必杀", "必杀", "毒", "飞行", "夜战"}},  // insert at the front
+        {0, 2, {"必杀", "毒", "高级必杀", "飞行", "夜战"}},  // insert in the middle
+        {0, 4, {"必杀", "毒", "飞行", "夜战", "高级必杀"}},  // the end is a position too
+        {1, 0, {"高级必杀", "毒", "飞行", "夜战"}},          // overwrite, others keep their slots
         {24, 3, {"必杀", "毒", "飞行", "高级必杀"}},
     };
     for (const auto& c : cases) {
@@ -114,7 +122,12 @@ TEST(CertifiableSkills, ListsCertifiableSlotsInOrder)
 
 TEST(Certify, FillsTheSlotWithAMissingReplacement)
 {
-    const struct { Names skills; uint32_t bound; uint32_t pick; Names result; } cases[] = {
+    const struct {
+        Names skills;
+        uint32_t bound;
+        uint32_t pick;
+        Names result;
+    } cases[] = {
         {{"毒", "泰山压顶", "夜战"}, 3, 0, {"毒", "再生", "夜战"}},
         {{"毒", "泰山压顶", "夜战"}, 3, 2, {"毒", "慧根", "夜战"}},
         {{"再生", "泰山压顶", "冥思"}, 1, 0, {"再生", "慧根", "冥思"}},
@@ -135,7 +148,8 @@ TEST(Certify, FillsTheSlotWithAMissingReplacement)
 
 TEST(Certify, FallsBackWhenAllReplacementsAreHeld)
 {
-    const Names fallbacks{"雷属性吸收", "土属性吸收", "水属性吸收", "火属性吸收", "弱点雷", "弱点土", "弱点水", "弱点火", "迟钝"};
+    const Names fallbacks{"雷属性吸收", "土属性吸收", "水属性吸收", "火属性吸收", "弱点雷",
+                          "弱点土",     "弱点水",     "弱点火",     "迟钝"};
     for (uint32_t pick = 0; pick < 9; ++pick) {
         ScriptedClock clock;
         clock.Then(9, pick);

@@ -10,7 +10,10 @@
 
 namespace {
 
-std::string Key(const std::string& line) { return std::string(LineKey(line)); }
+std::string Key(const std::string& line)
+{
+    return std::string(LineKey(line));
+}
 
 std::vector<std::string> SkillNamesOf(const std::string& field)
 {
@@ -25,12 +28,15 @@ TEST(BuiltinData, CatalogueHasTwentyFourWellFormedLines)
 {
     const auto& lines = CatalogueLines();
     ASSERT_EQ(lines.size(), 24u);
-    EXPECT_EQ(lines.front(), "古代瑞兽;1210;1260;3600;2504;1380;1200;8938;1.127,1.138,1.15,1.161,1.173;"
-                             "泰山压顶,高级驱鬼,高级反震,高级神迹;");
-    EXPECT_EQ(lines[11], "吸血鬼;1440;1320;3600;2400;1320;1800;7740;1.205,1.217,1.23,1.242,1.254;"
-                         "偷袭,夜战,吸血;鬼魂术,弱点水");
-    EXPECT_EQ(lines.back(), "龙龟;1440;1560;5760;3000;1200;1500;7425;1.205,1.217,1.25,1.252,1.275;"
-                            "水攻,水属性吸收,反震,高级防御,法术防御;");
+    EXPECT_EQ(lines.front(),
+              "古代瑞兽;1210;1260;3600;2504;1380;1200;8938;1.127,1.138,1.15,1.161,1.173;"
+              "泰山压顶,高级驱鬼,高级反震,高级神迹;");
+    EXPECT_EQ(lines[11],
+              "吸血鬼;1440;1320;3600;2400;1320;1800;7740;1.205,1.217,1.23,1.242,1.254;"
+              "偷袭,夜战,吸血;鬼魂术,弱点水");
+    EXPECT_EQ(lines.back(),
+              "龙龟;1440;1560;5760;3000;1200;1500;7425;1.205,1.217,1.25,1.252,1.275;"
+              "水攻,水属性吸收,反震,高级防御,法术防御;");
     std::set<std::string> names;
     for (const std::string& line : lines) {
         std::vector<std::string> fields;
@@ -52,8 +58,7 @@ TEST(BuiltinData, DescriptionsFollowTheVocabulary)
     ASSERT_EQ(lines.size(), 88u);
     for (const char* sample : {"夜战;具备夜战能力，不受夜间攻防能力下降的影响",
                                "反击;受到物理攻击时有30%几率自动反击，反击伤害为正常伤害的50%",
-                               "再生;战斗中每回合自动恢复(自身等级/2)的气血",
-                               "迟钝;天生行动缓慢，速度效果会降低20%",
+                               "再生;战斗中每回合自动恢复(自身等级/2)的气血", "迟钝;天生行动缓慢，速度效果会降低20%",
                                "弱点雷;弱点为雷，受到雷属性法术攻击时伤害增加50%"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), sample), lines.end()) << sample;
 

@@ -61,11 +61,11 @@ TEST(LoadBeast, RollsEveryQualityFromItsOwnDraw)
     ScriptedClock clock;
     // Aptitude bounds of 吸血鬼: 259, 238, 648, 432, 238, 324, 1393.
     clock.Then(259, 0).Then(238, 237).Then(648, 100).Then(432, 431).Then(238, 1).Then(324, 323).Then(1393, 1392);
-    clock.Then(5, 2);                  // growth 1.23
-    clock.Then(5, 3);                  // 火
-    clock.Then(16, 4);                 // loses isqrt(4) = 2 of 3 innate skills
-    clock.Then(3, 0).Then(2, 1);       // drops 偷袭, then 吸血: 夜战 stays
-    clock.Then(3, 2).Then(2, 0).Then(1, 0);  // pool 夜战,鬼魂术,弱点水 shuffled
+    clock.Then(5, 2);                                            // growth 1.23
+    clock.Then(5, 3);                                            // 火
+    clock.Then(16, 4);                                           // loses isqrt(4) = 2 of 3 innate skills
+    clock.Then(3, 0).Then(2, 1);                                 // drops 偷袭, then 吸血: 夜战 stays
+    clock.Then(3, 2).Then(2, 0).Then(1, 0);                      // pool 夜战,鬼魂术,弱点水 shuffled
     for (uint32_t share : {24u, 24u, 24u, 24u, 0u, 0u, 0u, 0u})  // fifth share -46, then 50: retried
         clock.Then(25, share);
     clock.Then(25, 10).Then(25, 12).Then(25, 14).Then(25, 3);  // fifth share 11
@@ -97,7 +97,7 @@ TEST(LoadBeast, CanLoseEveryInnateSkill)
     ScriptedClock clock;
     for (int i = 0; i < 9; ++i)
         clock.Then(0, 0);  // aptitudes, growth and element: any value
-    clock.Then(16, 15);  // isqrt(15) = 3: all three innate skills of 芙蓉仙子 go
+    clock.Then(16, 15);    // isqrt(15) = 3: all three innate skills of 芙蓉仙子 go
     clock.FreeRunFrom(1);
     ASSERT_TRUE(pet.LoadBeast("芙蓉仙子"));
     EXPECT_TRUE(pet.Skills.empty());
@@ -108,9 +108,12 @@ TEST(SkillLossCount, IsTheIntegerSquareRootOfOneDraw)
 {
     TPet pet({});
     ScriptedClock clock;
-    const struct { int32_t n; uint32_t r; int32_t count; } cases[] = {
-        {4, 0, 0}, {4, 3, 1}, {4, 4, 2}, {4, 8, 2}, {4, 9, 3}, {4, 15, 3}, {4, 16, 4}, {4, 24, 4},
-        {1, 3, 1}, {0, 0, 0},
+    const struct {
+        int32_t n;
+        uint32_t r;
+        int32_t count;
+    } cases[] = {
+        {4, 0, 0}, {4, 3, 1}, {4, 4, 2}, {4, 8, 2}, {4, 9, 3}, {4, 15, 3}, {4, 16, 4}, {4, 24, 4}, {1, 3, 1}, {0, 0, 0},
     };
     for (const auto& c : cases) {
         const uint32_t bound = static_cast<uint32_t>((c.n + 1) * (c.n + 1));
@@ -252,7 +255,8 @@ TEST(LoadBeast, RefusesUnknownAndMalformedTemplatesWithoutChange)
     pet.CertifiedSkill = "雷击";
     const auto before = PetSnapshot(pet);
     const int readsBefore = clock.counterReads;
-    for (const char* name : {"坏", "", "好;", "短", "字", "大", "负", "空", "成", "无", "白", "缺", "非", "幂", "十", "后"}) {
+    for (const char* name :
+         {"坏", "", "好;", "短", "字", "大", "负", "空", "成", "无", "白", "缺", "非", "幂", "十", "后"}) {
         EXPECT_FALSE(pet.LoadBeast(name)) << name;
         EXPECT_EQ(PetSnapshot(pet), before) << name;
     }

@@ -21,8 +21,7 @@
 namespace {
 
 // Chi-square statistic of observed counts against expected probabilities.
-template <std::size_t N>
-double ChiSquare(const std::array<long, N>& observed, const std::array<double, N>& chances)
+template <std::size_t N> double ChiSquare(const std::array<long, N>& observed, const std::array<double, N>& chances)
 {
     long total = 0;
     for (long count : observed)
@@ -38,8 +37,7 @@ double ChiSquare(const std::array<long, N>& observed, const std::array<double, N
 
 // Pearson's statistic for independence of the rows and columns of a table,
 // against the expectations from its own margins.
-template <std::size_t R, std::size_t C>
-double Independence(const std::array<std::array<long, C>, R>& table)
+template <std::size_t R, std::size_t C> double Independence(const std::array<std::array<long, C>, R>& table)
 {
     std::array<double, R> rows{};
     std::array<double, C> columns{};
@@ -158,8 +156,7 @@ std::size_t ShareCell(int32_t first, int32_t second)
     return static_cast<std::size_t>(std::min(first / 5, 3) * 4 + std::min(second / 5, 3));
 }
 
-template <typename Visit>
-void ForEachAcceptedAttempt(Visit visit)
+template <typename Visit> void ForEachAcceptedAttempt(Visit visit)
 {
     for (int32_t a = 0; a < ShareBound; ++a)
         for (int32_t b = 0; b < ShareBound; ++b)
@@ -199,18 +196,17 @@ ShareLaw ExactShareLaw()
 // What the draws of many rolls made back to back show about each other.
 struct RollTally {
     long rolls = 0;
-    double aptitudeProducts = 0;  // per roll: mean of the six neighbour products
-    double shareProducts = 0;     // per roll: ShareLaw::NeighbourProduct
+    double aptitudeProducts = 0;                            // per roll: mean of the six neighbour products
+    double shareProducts = 0;                               // per roll: ShareLaw::NeighbourProduct
     std::array<std::array<long, 4>, 4> aptitudeQuarters{};  // neighbours, pooled
     std::array<std::array<long, 5>, 5> growthElement{};
     std::array<long, 5> elements{};
     std::array<long, 16> firstShares{};
 
-    void Record(const TPet& pet, const std::array<uint32_t, 7>& bounds,
-                const std::vector<double>& growths, const ShareLaw& law)
+    void Record(const TPet& pet, const std::array<uint32_t, 7>& bounds, const std::vector<double>& growths,
+                const ShareLaw& law)
     {
-        static const std::map<std::string, std::size_t> element{
-            {"金", 0}, {"木", 1}, {"水", 2}, {"火", 3}, {"土", 4}};
+        static const std::map<std::string, std::size_t> element{{"金", 0}, {"木", 1}, {"水", 2}, {"火", 3}, {"土", 4}};
         ++rolls;
         std::array<uint32_t, 7> reductions{};
         for (std::size_t k = 0; k < 7; ++k)

@@ -43,8 +43,9 @@ TEST(BookRecord, OpensWithTheFirstBeastItHearsOfAsARoll)
     Hit(record, pet, "高级再生");
     ASSERT_EQ(record.Lines().size(), 3u);
     EXPECT_EQ(record.Lines()[0], "—— 第 1 只 芙蓉仙子 ——");
-    EXPECT_EQ(record.Lines()[1], "洗出 芙蓉仙子：攻击资质 1399，防御资质 1400，体力资质 4500，法力资质 2600，"
-                                 "速度资质 1350，躲闪资质 1420，寿命 7000，成长 1.205，五行 火，技能 高级再生、高级幸运");
+    EXPECT_EQ(record.Lines()[1],
+              "洗出 芙蓉仙子：攻击资质 1399，防御资质 1400，体力资质 4500，法力资质 2600，"
+              "速度资质 1350，躲闪资质 1420，寿命 7000，成长 1.205，五行 火，技能 高级再生、高级幸运");
     EXPECT_EQ(record.Lines()[2], "高级再生：已有此技能，未使用");
     EXPECT_EQ(record.Run().BeastsRolled, 1);
     record.Start(Beast({}));  // a second start changes nothing
@@ -116,7 +117,9 @@ TEST(BookRecord, CertificationNamesEachSlotAndItsReplacement)
         std::string line;
     } cases[] = {
         {"replacement", {"泰山压顶", "再生"}, {{2, 0}}, "认证 泰山压顶：第 1 格换为 冥思"},
-        {"fallback", {"再生", "冥思", "慧根", "地狱烈火"}, {{9, 6}},
+        {"fallback",
+         {"再生", "冥思", "慧根", "地狱烈火"},
+         {{9, 6}},
          "认证 地狱烈火：第 4 格换为 弱点水（再生、冥思、慧根都已有）"},
         {"twice", {"雷击", "毒", "雷击"}, {{3, 0}, {2, 1}}, "认证 雷击：第 1 格换为 再生，第 3 格换为 慧根"},
     };

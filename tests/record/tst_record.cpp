@@ -150,13 +150,18 @@ private slots:
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("counters");
-        QTest::newRow("a book the beast lacks") << Action::NewBook << "第 1 本 反击：" << "已用 1 本";
+        QTest::newRow("a book the beast lacks") << Action::NewBook << "第 1 本 反击："
+                                                << "已用 1 本";
         QTest::newRow("a book the beast holds") << Action::HeldBook << "反击：已有此技能，未使用"
                                                 << "已有此技能而未使用：1 本";
-        QTest::newRow("a beast button") << Action::BeastButton << "洗出 古代瑞兽：" << "第 2 只 古代瑞兽";
-        QTest::newRow("a certification") << Action::Certify << "认证 泰山压顶：第 2 格换为 " << "认证 泰山压顶";
-        QTest::newRow("a correction commit") << Action::Correction << "修正：无变化" << "已用 0 本";
-        QTest::newRow("a custom commit") << Action::Custom << "完全DIY：" << "第 1 只";
+        QTest::newRow("a beast button") << Action::BeastButton << "洗出 古代瑞兽："
+                                        << "第 2 只 古代瑞兽";
+        QTest::newRow("a certification") << Action::Certify << "认证 泰山压顶：第 2 格换为 "
+                                         << "认证 泰山压顶";
+        QTest::newRow("a correction commit") << Action::Correction << "修正：无变化"
+                                             << "已用 0 本";
+        QTest::newRow("a custom commit") << Action::Custom << "完全DIY："
+                                         << "第 1 只";
     }
     void eachActionAddsItsLine()
     {

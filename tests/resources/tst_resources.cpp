@@ -3,11 +3,11 @@
 
 #include <QFile>
 #include <QImage>
-#include <QPixmap>
-#include <QTemporaryDir>
 #include <QImageReader>
+#include <QPixmap>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -30,7 +30,7 @@ QList<QStringList> mappingRows()
         return {};
     QList<QStringList> rows;
     bool header = true;
-    for (const QString &row : QString::fromUtf8(mapping.readAll()).split(u'\n')) {
+    for (const QString& row : QString::fromUtf8(mapping.readAll()).split(u'\n')) {
         if (row.isEmpty() || row.startsWith(u'#') || std::exchange(header, false))
             continue;
         rows.append(row.split(u'\t'));
@@ -38,10 +38,9 @@ QList<QStringList> mappingRows()
     return rows;
 }
 
-} // namespace
+}  // namespace
 
-class TestResources : public QObject
-{
+class TestResources : public QObject {
     Q_OBJECT
 
 private slots:
@@ -69,8 +68,8 @@ void TestResources::picture_data()
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
     for (int k = 0; k <= 88; ++k)
-        QTest::newRow(qPrintable(QStringLiteral("skill icon %1").arg(k))) << skillIconPath(k) << QByteArray("jpeg")
-                                                                           << QSize(40, 40);
+        QTest::newRow(qPrintable(QStringLiteral("skill icon %1").arg(k)))
+            << skillIconPath(k) << QByteArray("jpeg") << QSize(40, 40);
     QTest::newRow("panel backdrop") << ":/art/backdrop.jpg" << QByteArray("jpeg") << QSize(451, 381);
     for (int i = 0; i < 24; ++i) {
         const QString name = QStringLiteral("beast_%1").arg(i, 2, 10, QChar(u'0'));
@@ -79,7 +78,7 @@ void TestResources::picture_data()
     }
     QTest::newRow("about picture") << ":/art/about.png" << QByteArray("png") << QSize(48, 48);
     QTest::newRow("window icon") << ":/art/app_icon_64.png" << QByteArray("png") << QSize(64, 64);
-    for (const char *button : {"btn_commit", "btn_close", "btn_up", "btn_down", "btn_add", "btn_remove"})
+    for (const char* button : {"btn_commit", "btn_close", "btn_up", "btn_down", "btn_add", "btn_remove"})
         QTest::newRow(button) << QStringLiteral(":/art/%1.png").arg(QLatin1String(button)) << QByteArray("png")
                               << QSize(16, 16);
 }
@@ -124,7 +123,7 @@ void TestResources::skillIconsAreDistinctAndDrawn()
                 distinct.insert(icon.pixel(x, y));
             }
         QVERIFY2(distinct.size() > 40, qPrintable(QStringLiteral("icon %1 looks empty").arg(k)));
-        const QByteArray bytes(reinterpret_cast<const char *>(icon.constBits()), int(icon.sizeInBytes()));
+        const QByteArray bytes(reinterpret_cast<const char*>(icon.constBits()), int(icon.sizeInBytes()));
         QVERIFY2(!seen.contains(bytes), qPrintable(QStringLiteral("icon %1 repeats an earlier one").arg(k)));
         seen.insert(bytes);
     }
@@ -154,7 +153,7 @@ void TestResources::iconListDecodesOnFirstUseOnly()
     QImage red(40, 40, QImage::Format_RGB32);
     red.fill(Qt::red);
     QVERIFY(red.save(dir.filePath(QStringLiteral("01.png"))));
-    const QPixmap &first = icons[1];
+    const QPixmap& first = icons[1];
     QCOMPARE(first.toImage().convertToFormat(QImage::Format_RGB32), red);
     // Once decoded, the icon is kept: the file is not read again.
     QImage blue(red);
@@ -183,7 +182,7 @@ void TestResources::beastPicturesShowDifferentFigures()
     // and no two pictures came out the same.
     QSet<QString> figures;
     int beasts = 0;
-    for (const QStringList &f : mappingRows()) {
+    for (const QStringList& f : mappingRows()) {
         if (f.value(0) != QLatin1String("beast"))
             continue;
         ++beasts;
@@ -209,18 +208,17 @@ void TestResources::creditsNameEveryMappedIcon()
     QVERIFY(text.contains(QStringLiteral("https://creativecommons.org/licenses/by/3.0/")));
     QVERIFY(text.contains(QStringLiteral("game-icons.net")));
     QSet<QString> listed;
-    static const QRegularExpression line(QStringLiteral("^- (\\S+) .*: (.*)$"),
-                                         QRegularExpression::MultilineOption);
+    static const QRegularExpression line(QStringLiteral("^- (\\S+) .*: (.*)$"), QRegularExpression::MultilineOption);
     for (auto it = line.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
-        for (const QString &icon : m.captured(2).split(QStringLiteral(", ")))
+        for (const QString& icon : m.captured(2).split(QStringLiteral(", ")))
             listed.insert(icon.trimmed());
     }
     const QList<QStringList> rows = mappingRows();
     QCOMPARE(rows.size(), 88 + 24);
-    for (const QStringList &f : rows) {
+    for (const QStringList& f : rows) {
         QVERIFY(f.size() > 3);
-        for (const QString &icon : f[3].split(u',', Qt::SkipEmptyParts))
+        for (const QString& icon : f[3].split(u',', Qt::SkipEmptyParts))
             QVERIFY2(listed.contains(icon.trimmed()), qPrintable(icon + QStringLiteral(" is not credited")));
     }
 }

@@ -52,8 +52,7 @@ private:
             return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             last_ = modal;
-            boxes_.push_back({box->windowTitle(), box->text(), box->icon(),
-                              static_cast<int>(box->buttons().size())});
+            boxes_.push_back({box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
             box->accept();
             return;
         }

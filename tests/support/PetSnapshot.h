@@ -8,8 +8,8 @@
 
 inline auto PetSnapshot(const TPet& p)
 {
-    return std::make_tuple(p.Catalogue, p.TemplateAptitudes, p.GrowthChoices, p.InnateSkills,
-                           p.FixedSkills, p.Name, p.Level, p.Hp, p.Mp, p.Damage, p.Defense, p.Speed,
-                           p.Spirit, p.Physique, p.Magic, p.Strength, p.Endurance, p.Agility,
-                           p.Potential, p.Aptitudes, p.Growth, p.Element, p.Skills, p.CertifiedSkill);
+    return std::make_tuple(p.Catalogue, p.TemplateAptitudes, p.GrowthChoices, p.InnateSkills, p.FixedSkills, p.Name,
+                           p.Level, p.Hp, p.Mp, p.Damage, p.Defense, p.Speed, p.Spirit, p.Physique, p.Magic, p.Strength,
+                           p.Endurance, p.Agility, p.Potential, p.Aptitudes, p.Growth, p.Element, p.Skills,
+                           p.CertifiedSkill);
 }

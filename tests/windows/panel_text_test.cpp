@@ -21,11 +21,21 @@ TEST(PanelText, ValuesFollowLabelNumbers)
     pet.Element = "水";
     pet.Name = "<b>x</b>";
     pet.Level = 9;
-    pet.Physique = 11; pet.Magic = 12; pet.Strength = 13; pet.Endurance = 14; pet.Agility = 15; pet.Potential = 16;
-    pet.Hp = 3456; pet.Mp = 78; pet.Damage = 21; pet.Defense = 22; pet.Speed = 23; pet.Spirit = -24;
-    const std::vector<std::string> expected = {"1", "2", "3", "4", "5", "6", "7", "1.25", "水", "<b>x</b>", "9",
-                                               "11", "12", "13", "14", "15", "16", "3456/3456", "78/78",
-                                               "21", "22", "23", "-24"};
+    pet.Physique = 11;
+    pet.Magic = 12;
+    pet.Strength = 13;
+    pet.Endurance = 14;
+    pet.Agility = 15;
+    pet.Potential = 16;
+    pet.Hp = 3456;
+    pet.Mp = 78;
+    pet.Damage = 21;
+    pet.Defense = 22;
+    pet.Speed = 23;
+    pet.Spirit = -24;
+    const std::vector<std::string> expected = {"1",  "2",         "3",     "4",  "5",  "6",  "7",  "1.25",
+                                               "水", "<b>x</b>",  "9",     "11", "12", "13", "14", "15",
+                                               "16", "3456/3456", "78/78", "21", "22", "23", "-24"};
     EXPECT_EQ(PanelText::Values(pet), expected);
 }
 

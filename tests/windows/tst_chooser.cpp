@@ -60,7 +60,10 @@ void TestChooser::chooserWorksFromTheKeyboard()
     watcher.onNext([&](QWidget* chooser) {
         // A failed check returns early; the chooser must still close, or
         // the handler under test waits for ever.
-        auto closeAnyway = qScopeGuard([chooser] { if (chooser->isVisible()) chooser->close(); });
+        auto closeAnyway = qScopeGuard([chooser] {
+            if (chooser->isVisible())
+                chooser->close();
+        });
         chooser->activateWindow();
         // Keys go where the focus is, so wait until it is in the chooser.
         QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == chooser);
@@ -87,7 +90,10 @@ void TestChooser::chooserEntriesArePressableButtons()
     QPixmap unfocused;
     QPixmap focused;
     watcher.onNext([&](QWidget* chooser) {
-        auto closeAnyway = qScopeGuard([chooser] { if (chooser->isVisible()) chooser->close(); });
+        auto closeAnyway = qScopeGuard([chooser] {
+            if (chooser->isVisible())
+                chooser->close();
+        });
         for (ChoiceEntry* entry : ChoiceLabels) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(entry);
             names << a->text(QAccessible::Name);

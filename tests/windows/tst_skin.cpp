@@ -38,8 +38,9 @@ void Collect(const QWidget* widget, const QString& path, Geometries& into)
     int index = 0;
     for (const QObject* child : widget->children())
         if (const auto* w = qobject_cast<const QWidget*>(child); w && !w->isWindow())
-            Collect(w, path + '/' + w->metaObject()->className() + ':' + w->objectName() + '#'
-                           + QString::number(index++), into);
+            Collect(w,
+                    path + '/' + w->metaObject()->className() + ':' + w->objectName() + '#' + QString::number(index++),
+                    into);
 }
 
 void Record(QWidget* window, Geometries& into)
@@ -147,10 +148,14 @@ void TestSkin::textReadsOnItsBackground_data()
         const char* name;
         QRgb text, background;
     } faces[] = {
-        {"resting button top", Ink, GoldTop},     {"resting button bottom", Ink, GoldBottom},
-        {"hovered button", Ink, GoldBright},      {"flat button", Ink, FlatFace},
-        {"tab, not current", Ink, ParchmentDeep}, {"tab, lower edge", Ink, ParchmentShade},
-        {"read-only edit", Ink, ReadOnlyField},   {"current picker tab", GoldText, Wood},
+        {"resting button top", Ink, GoldTop},
+        {"resting button bottom", Ink, GoldBottom},
+        {"hovered button", Ink, GoldBright},
+        {"flat button", Ink, FlatFace},
+        {"tab, not current", Ink, ParchmentDeep},
+        {"tab, lower edge", Ink, ParchmentShade},
+        {"read-only edit", Ink, ReadOnlyField},
+        {"current picker tab", GoldText, Wood},
         {"current picker tab, lower edge", GoldText, WoodDark},
     };
     for (const auto& face : faces)
@@ -161,8 +166,9 @@ void TestSkin::textReadsOnItsBackground()
 {
     QFETCH(QColor, text);
     QFETCH(QColor, background);
-    QVERIFY2(ContrastRatio(text, background) >= 4.5,
-             qPrintable(QString("%1 on %2: %3").arg(text.name(), background.name()).arg(ContrastRatio(text, background))));
+    QVERIFY2(
+        ContrastRatio(text, background) >= 4.5,
+        qPrintable(QString("%1 on %2: %3").arg(text.name(), background.name()).arg(ContrastRatio(text, background))));
 }
 
 void TestSkin::desktopPaletteIsIgnored_data()
@@ -234,8 +240,11 @@ void TestSkin::buttonStatesLookDifferent()
     option.features = flat ? QStyleOptionButton::Flat : QStyleOptionButton::None;
     option.state = QStyle::State_Enabled | QStyle::State_Raised;
 
-    const QStyle::State states[] = {{}, QStyle::State_MouseOver, QStyle::State_Sunken | QStyle::State_MouseOver,
-                                    QStyle::State_HasFocus, QStyle::State_On};
+    const QStyle::State states[] = {{},
+                                    QStyle::State_MouseOver,
+                                    QStyle::State_Sunken | QStyle::State_MouseOver,
+                                    QStyle::State_HasFocus,
+                                    QStyle::State_On};
     QList<QImage> images;
     for (const QStyle::State extra : states) {
         QStyleOptionButton state = option;

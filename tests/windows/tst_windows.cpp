@@ -98,8 +98,8 @@ void TestWindows::choosingBookShowsItsOwnIconAndDescription_data()
     QTest::addColumn<int>("icon");
     QTest::newRow("善恶有报 keeps its own icon") << 2 << "善恶有报" << 80;
     QTest::newRow("上古灵符 keeps its own icon") << 2 << "上古灵符" << 79;
-    QTest::newRow("low list second item") << 0 << QString::fromStdString(BookLists()[0].Items[1])
-                                          << SkillIndex(BookLists()[0].Items[1]);
+    QTest::newRow("low list second item")
+        << 0 << QString::fromStdString(BookLists()[0].Items[1]) << SkillIndex(BookLists()[0].Items[1]);
     QTest::newRow("high list") << 1 << QString::fromStdString(BookLists()[1].Items[2])
                                << SkillIndex(BookLists()[1].Items[2]);
 }
@@ -277,17 +277,20 @@ void TestWindows::hitBookRefusesOwnedAndAddsNew()
 void TestWindows::certificationRoundTrip()
 {
     const auto certifiable = twoCertifiable();
-    {   // dismissed with the close box: nothing changes
+    {  // dismissed with the close box: nothing changes
         ModalWatcher watcher;
         int shown = -1;
-        watcher.onNext([&](QWidget* w) { shown = int(ChoiceLabels.size()); w->close(); });
+        watcher.onNext([&](QWidget* w) {
+            shown = int(ChoiceLabels.size());
+            w->close();
+        });
         Form1->BitBtn25Click();
         QCOMPARE(shown, 2);
         QVERIFY(ChoiceLabels.empty());
         QVERIFY(CurrentBeast->CertifiedSkill.empty());
         QVERIFY(CertifyChoice.empty());
     }
-    {   // the second entry picked
+    {  // the second entry picked
         ModalWatcher watcher;
         QPoint secondTop;
         watcher.onNext([&](QWidget*) {
@@ -308,7 +311,7 @@ void TestWindows::certificationRoundTrip()
         QCOMPARE(slot(12)->accessibleName(), caption);
         QVERIFY(slot(12)->toolTip().startsWith(caption + "\n"));
     }
-    {   // already certified: the message box
+    {  // already certified: the message box
         ModalWatcher watcher;
         Form1->BitBtn25Click();
         QCOMPARE(watcher.boxes().size(), std::size_t(1));

@@ -19,7 +19,7 @@ const QColor Parchment("#f6ecd2");
 const QColor ParchmentEdge("#e6d3a8");
 const QColor Rule("#b08a50");
 
-void drawParchment(QPainter &p)
+void drawParchment(QPainter& p)
 {
     QRadialGradient ground(QPointF(Backdrop::Width * 0.5, Backdrop::Height * 0.5), Backdrop::Width * 0.7);
     ground.setColorAt(0, Parchment);
@@ -39,7 +39,7 @@ void drawParchment(QPainter &p)
     }
 }
 
-void drawTitle(QPainter &p)
+void drawTitle(QPainter& p)
 {
     const QRectF strip(0, 0, Backdrop::Width, 20);
     QLinearGradient g(0, 0, 0, 20);
@@ -78,7 +78,7 @@ void drawTitle(QPainter &p)
 }
 
 // A double bevelled frame just outside rect, which itself stays untouched.
-void drawFrame(QPainter &p, const QRect &rect)
+void drawFrame(QPainter& p, const QRect& rect)
 {
     p.setBrush(Qt::NoBrush);
     p.setPen(QColor("#6a4420"));
@@ -87,7 +87,7 @@ void drawFrame(QPainter &p, const QRect &rect)
     p.drawRect(QRectF(rect).adjusted(-1.5, -1.5, 1.5, 1.5));
 }
 
-void drawInset(QPainter &p, const QRectF &r, const QColor &fill, const QColor &dark, const QColor &light)
+void drawInset(QPainter& p, const QRectF& r, const QColor& fill, const QColor& dark, const QColor& light)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
@@ -114,7 +114,7 @@ qreal valueBoxOffset(qreal boxHeight)
     return std::round(fm.ascent() + ink.center().y() - boxHeight / 2);
 }
 
-void drawValueBoxes(QPainter &p)
+void drawValueBoxes(QPainter& p)
 {
     const QColor fill(255, 251, 240, 200), dark(150, 115, 70, 150), light(255, 255, 255, 200);
     const qreal h = 19;
@@ -129,9 +129,9 @@ void drawValueBoxes(QPainter &p)
     }
 }
 
-void drawEquipment(QPainter &p, IconSet &icons)
+void drawEquipment(QPainter& p, IconSet& icons)
 {
-    const char *motifs[] = {"crested-helmet", "breastplate", "necklace"};
+    const char* motifs[] = {"crested-helmet", "breastplate", "necklace"};
     for (int i = 0; i < 3; ++i) {
         const QRect box(226, 30 + i * 58, 50, 50);
         QLinearGradient g(0, box.top(), 0, box.bottom());
@@ -151,7 +151,7 @@ void drawEquipment(QPainter &p, IconSet &icons)
     }
 }
 
-void drawSkillCells(QPainter &p)
+void drawSkillCells(QPainter& p)
 {
     // One sunk panel behind the grid, then the 12 cells themselves.
     const QRectF panel(262, 237, 4 * 42 + 4, 3 * 42 + 4);
@@ -174,7 +174,7 @@ void drawSkillCells(QPainter &p)
         }
 }
 
-void drawRules(QPainter &p)
+void drawRules(QPainter& p)
 {
     // Thin ornamental rules divide the panel into its blocks.
     p.setPen(QPen(Rule, 1));
@@ -186,7 +186,7 @@ void drawRules(QPainter &p)
     p.drawLine(QPointF(4, 375.5), QPointF(Backdrop::Width - 4, 375.5));
 }
 
-} // namespace
+}  // namespace
 
 QImage Backdrop::picture()
 {

@@ -8,16 +8,15 @@ class IconSet;
 // and value as a label on top, so the backdrop keeps those places plain and
 // light and only carries the static furniture: title strip, close mark,
 // picture frame, equipment boxes, value boxes and the 12 empty skill cells.
-class Backdrop
-{
+class Backdrop {
 public:
     static constexpr int Width = 451;
     static constexpr int Height = 381;
 
-    explicit Backdrop(IconSet &icons) : m_icons(icons) {}
+    explicit Backdrop(IconSet& icons) : m_icons(icons) {}
 
     QImage picture();
 
 private:
-    IconSet &m_icons;
+    IconSet& m_icons;
 };

@@ -19,12 +19,11 @@ constexpr int W = BeastPictures::Width * S;
 constexpr int H = BeastPictures::Height * S;
 constexpr qreal GroundY = 150 * S;
 
-struct Palette
-{
+struct Palette {
     QColor skyTop, skyBottom, glyphTop, glyphBottom, accent, glow;
 };
 
-Palette paletteOf(const ArtEntry &e)
+Palette paletteOf(const ArtEntry& e)
 {
     Palette p;
     p.skyTop = e.colours.value(0, QColor("#9cc8e8"));
@@ -36,18 +35,18 @@ Palette paletteOf(const ArtEntry &e)
     return p;
 }
 
-bool has(const ArtEntry &e, const char *word)
+bool has(const ArtEntry& e, const char* word)
 {
     return e.scene.split(u' ', Qt::SkipEmptyParts).contains(QLatin1String(word));
 }
 
-void drawHills(QPainter &p, const QColor &colour, qreal base, qreal amplitude, qreal phase,
-               qreal wavelength)
+void drawHills(QPainter& p, const QColor& colour, qreal base, qreal amplitude, qreal phase, qreal wavelength)
 {
     QPainterPath path(QPointF(0, H));
     for (int x = 0; x <= W; x += 4) {
-        const qreal y = base - amplitude * (0.6 * std::sin(x / wavelength + phase)
-                                            + 0.4 * std::sin(x / (wavelength * 0.43) + phase * 2.1));
+        const qreal y = base
+            - amplitude
+                * (0.6 * std::sin(x / wavelength + phase) + 0.4 * std::sin(x / (wavelength * 0.43) + phase * 2.1));
         path.lineTo(x, y);
     }
     path.lineTo(W, H);
@@ -55,7 +54,7 @@ void drawHills(QPainter &p, const QColor &colour, qreal base, qreal amplitude, q
     p.fillPath(path, colour);
 }
 
-void drawCloud(QPainter &p, QPointF c, qreal size, const QColor &colour)
+void drawCloud(QPainter& p, QPointF c, qreal size, const QColor& colour)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
@@ -65,7 +64,7 @@ void drawCloud(QPainter &p, QPointF c, qreal size, const QColor &colour)
         p.drawEllipse(c + puffs[i] * size, radii[i] * size, radii[i] * size * 0.8);
 }
 
-void drawSky(QPainter &p, const ArtEntry &e, const Palette &pal, QRandomGenerator &rng)
+void drawSky(QPainter& p, const ArtEntry& e, const Palette& pal, QRandomGenerator& rng)
 {
     p.fillRect(0, 0, W, H, Paint::vertical(pal.skyTop, pal.skyBottom, 0, GroundY));
 
@@ -126,7 +125,7 @@ void drawSky(QPainter &p, const ArtEntry &e, const Palette &pal, QRandomGenerato
     }
 }
 
-void drawGround(QPainter &p, const ArtEntry &e, const Palette &pal, QRandomGenerator &rng)
+void drawGround(QPainter& p, const ArtEntry& e, const Palette& pal, QRandomGenerator& rng)
 {
     const QColor far = Paint::mix(pal.skyBottom, pal.skyTop, 0.45);
     const QColor near = Paint::mix(pal.skyBottom, Qt::black, 0.25);
@@ -167,7 +166,7 @@ void drawGround(QPainter &p, const ArtEntry &e, const Palette &pal, QRandomGener
 
 // A bank of cloud under the figure, in front of it, for the creatures that
 // ride or tread the clouds.
-void drawCloudBank(QPainter &p, const Palette &pal)
+void drawCloudBank(QPainter& p, const Palette& pal)
 {
     const QColor edge = Paint::mix(pal.skyTop, Qt::black, 0.35);
     const QColor body = Paint::mix(Qt::white, pal.skyBottom, 0.25);
@@ -190,7 +189,7 @@ void drawCloudBank(QPainter &p, const Palette &pal)
         p.drawEllipse(QPointF(W * 0.5, GroundY + 7 * S) + puffs[i] * S, radii[i] * S * 0.7, radii[i] * S * 0.35);
 }
 
-void drawShadow(QPainter &p)
+void drawShadow(QPainter& p)
 {
     QRadialGradient shadow(QPointF(W * 0.5, GroundY + 12), W * 0.36);
     shadow.setColorAt(0, QColor(0, 0, 0, 130));
@@ -205,7 +204,7 @@ void drawShadow(QPainter &p)
     p.restore();
 }
 
-void drawVignette(QPainter &p)
+void drawVignette(QPainter& p)
 {
     QRadialGradient v(QPointF(W * 0.5, H * 0.45), W * 0.75);
     v.setColorAt(0.6, QColor(0, 0, 0, 0));
@@ -214,7 +213,7 @@ void drawVignette(QPainter &p)
 }
 
 // Faint brush marks give the flat gradients a painted grain.
-void drawGrain(QPainter &p, QRandomGenerator &rng)
+void drawGrain(QPainter& p, QRandomGenerator& rng)
 {
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 140; ++i) {
@@ -230,8 +229,7 @@ void drawGrain(QPainter &p, QRandomGenerator &rng)
 }
 
 // Where an accessory icon goes, in picture pixels at the painting scale.
-struct Placement
-{
+struct Placement {
     QPointF centre;
     qreal size = 0;
     enum Layer { Behind, Front } layer = Behind;
@@ -241,7 +239,7 @@ struct Placement
 // The placement words of a beast row's corner column (see mapping.tsv); an
 // "x:y:size" triple, in fractions of the picture width and height, puts a
 // part of the creature itself (a head, a limb) where the word list cannot.
-bool placementOf(const QString &word, Placement *out)
+bool placementOf(const QString& word, Placement* out)
 {
     const qreal side = 62 * S;
     const qreal sideY = GroundY + 8 * S - side / 2;
@@ -264,8 +262,8 @@ bool placementOf(const QString &word, Placement *out)
         bool okX = false, okY = false, okS = false;
         if (f.size() != 3)
             return false;
-        *out = {QPointF(f[0].toDouble(&okX) * W, f[1].toDouble(&okY) * H), f[2].toDouble(&okS) * W,
-                Placement::Front, Placement::Figure};
+        *out = {QPointF(f[0].toDouble(&okX) * W, f[1].toDouble(&okY) * H), f[2].toDouble(&okS) * W, Placement::Front,
+                Placement::Figure};
         return okX && okY && okS;
     }
     return true;
@@ -274,7 +272,7 @@ bool placementOf(const QString &word, Placement *out)
 // One icon of the picture, coloured by its look: the creature in its own
 // gradient, accessories in the accent colour, a halo as a faint glow, a
 // cloud in white.
-void drawPart(QPainter &p, IconSet &icons, const QString &icon, const Placement &at, const Palette &pal)
+void drawPart(QPainter& p, IconSet& icons, const QString& icon, const Placement& at, const Palette& pal)
 {
     const int size = int(at.size);
     const QImage m = icons.mask(icon, size);
@@ -284,15 +282,15 @@ void drawPart(QPainter &p, IconSet &icons, const QString &icon, const Placement 
     case Placement::Figure:
         g.setColorAt(0, pal.glyphTop);
         g.setColorAt(1, pal.glyphBottom);
-        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.glyphBottom, Qt::black, 0.75), 1.6 * S,
-                         QColor(0, 0, 0, 120), QPointF(4, 5) * S, 5 * S);
+        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.glyphBottom, Qt::black, 0.75), 1.6 * S, QColor(0, 0, 0, 120),
+                         QPointF(4, 5) * S, 5 * S);
         break;
     case Placement::Accessory:
         g.setFinalStop(0, size);
         g.setColorAt(0, Paint::mix(pal.accent, Qt::white, 0.45));
         g.setColorAt(1, pal.accent);
-        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.accent, Qt::black, 0.7), 2.0 * S,
-                         QColor(0, 0, 0, 110), QPointF(3, 4) * S, 4 * S);
+        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.accent, Qt::black, 0.7), 2.0 * S, QColor(0, 0, 0, 110),
+                         QPointF(3, 4) * S, 4 * S);
         break;
     case Placement::Halo: {
         QColor c = Paint::mix(pal.accent, Qt::white, 0.35);
@@ -304,15 +302,15 @@ void drawPart(QPainter &p, IconSet &icons, const QString &icon, const Placement 
         g.setFinalStop(0, size);
         g.setColorAt(0, QColor("#ffffff"));
         g.setColorAt(1, Paint::mix(pal.skyBottom, pal.skyTop, 0.35));
-        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.skyTop, Qt::black, 0.45), 1.4 * S,
-                         QColor(0, 0, 0, 60), QPointF(2, 3) * S, 4 * S);
+        Paint::drawGlyph(p, topLeft, m, g, Paint::mix(pal.skyTop, Qt::black, 0.45), 1.4 * S, QColor(0, 0, 0, 60),
+                         QPointF(2, 3) * S, 4 * S);
         break;
     }
 }
 
-} // namespace
+}  // namespace
 
-QImage BeastPictures::picture(const ArtEntry &beast)
+QImage BeastPictures::picture(const ArtEntry& beast)
 {
     const Palette pal = paletteOf(beast);
     QRandomGenerator rng(quint32(1000 + beast.index));
@@ -355,4 +353,3 @@ QImage BeastPictures::picture(const ArtEntry &beast)
     return big.scaled(Width, Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }
-

@@ -9,16 +9,15 @@ class IconSet;
 // The 197 x 178 pictures of the beast templates: the creature's motif,
 // outlined and shaded, over a painted scene (sky, hills, ground shadow) whose
 // tint suits the creature.
-class BeastPictures
-{
+class BeastPictures {
 public:
     static constexpr int Width = 197;
     static constexpr int Height = 178;
 
-    explicit BeastPictures(IconSet &icons) : m_icons(icons) {}
+    explicit BeastPictures(IconSet& icons) : m_icons(icons) {}
 
-    QImage picture(const ArtEntry &beast);
+    QImage picture(const ArtEntry& beast);
 
 private:
-    IconSet &m_icons;
+    IconSet& m_icons;
 };

@@ -15,7 +15,7 @@ QFont labelFont(int px)
     return f;
 }
 
-QImage skillSheet(const QImage &strip, const QList<ArtEntry> &skills, int scale)
+QImage skillSheet(const QImage& strip, const QList<ArtEntry>& skills, int scale)
 {
     const int cols = 10, icon = 40 * scale, cellW = icon + 24, cellH = icon + 22;
     const int count = skills.size() + 1;
@@ -26,17 +26,17 @@ QImage skillSheet(const QImage &strip, const QList<ArtEntry> &skills, int scale)
     for (int k = 0; k < count; ++k) {
         const int x = 8 + (k % cols) * cellW, y = 8 + (k / cols) * cellH;
         const QImage one = strip.copy(k * 40, 0, 40, 40);
-        p.drawImage(QRect(x + 12, y, icon, icon), one.scaled(icon, icon, Qt::IgnoreAspectRatio,
-                                                             Qt::FastTransformation));
-        const QString name = k < skills.size() ? QStringLiteral("%1 %2").arg(k).arg(skills[k].name)
-                                               : QStringLiteral("88 frame");
+        p.drawImage(QRect(x + 12, y, icon, icon),
+                    one.scaled(icon, icon, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        const QString name =
+            k < skills.size() ? QStringLiteral("%1 %2").arg(k).arg(skills[k].name) : QStringLiteral("88 frame");
         p.setPen(Qt::black);
         p.drawText(QRect(x, y + icon, cellW, 20), Qt::AlignHCenter | Qt::AlignTop, name);
     }
     return out;
 }
 
-QImage beastSheet(const QString &artDir, const QList<ArtEntry> &beasts)
+QImage beastSheet(const QString& artDir, const QList<ArtEntry>& beasts)
 {
     const int cols = 6, cellW = 205, cellH = 200;
     QImage out(cols * cellW + 8, (beasts.size() + cols - 1) / cols * cellH + 8, QImage::Format_RGB32);
@@ -47,15 +47,14 @@ QImage beastSheet(const QString &artDir, const QList<ArtEntry> &beasts)
         const int x = 8 + (i % cols) * cellW, y = 8 + (i / cols) * cellH;
         p.drawImage(x, y, QImage(artDir + QStringLiteral("/beast_%1.jpg").arg(i, 2, 10, QChar(u'0'))));
         p.setPen(Qt::black);
-        p.drawText(QRect(x, y + 178, 197, 20), Qt::AlignCenter,
-                   QStringLiteral("%1 %2").arg(i).arg(beasts[i].name));
+        p.drawText(QRect(x, y + 178, 197, 20), Qt::AlignCenter, QStringLiteral("%1 %2").arg(i).arg(beasts[i].name));
     }
     return out;
 }
 
 // The backdrop dressed as the program shows it, to check that texts stay
 // readable and icons sit exactly in their cells.
-QImage panelSheet(const QString &artDir, const QImage &strip)
+QImage panelSheet(const QString& artDir, const QImage& strip)
 {
     QImage out(artDir + QStringLiteral("/backdrop.jpg"));
     out = out.convertToFormat(QImage::Format_RGB32);
@@ -66,9 +65,10 @@ QImage panelSheet(const QString &artDir, const QImage &strip)
     f.setPixelSize(14);
     p.setFont(f);
     p.setPen(Qt::black);
-    const char *right[] = {"攻击资质", "防御资质", "体力资质", "法力资质", "速度资质", "躲闪资质", "寿命", "成长", "五行"};
+    const char* right[] = {"攻击资质", "防御资质", "体力资质", "法力资质", "速度资质",
+                           "躲闪资质", "寿命",     "成长",     "五行"};
     const int rightY[] = {32, 54, 76, 98, 120, 143, 168, 191, 214};
-    const char *rightV[] = {"1440", "1440", "4560", "2632", "1380", "1440", "7299", "1.23", "木"};
+    const char* rightV[] = {"1440", "1440", "4560", "2632", "1380", "1440", "7299", "1.23", "木"};
     for (int i = 0; i < 9; ++i) {
         p.drawText(306, rightY[i] + 12, QString::fromUtf8(right[i]));
         p.drawText(376, rightY[i] + 12, QString::fromUtf8(rightV[i]));
@@ -77,9 +77,9 @@ QImage panelSheet(const QString &artDir, const QImage &strip)
     p.drawText(60, 220, QStringLiteral("芙蓉仙子"));
     p.drawText(176, 220, QStringLiteral("等级"));
     p.drawText(216, 220, QStringLiteral("0"));
-    const char *left[] = {"气血", "魔法", "攻击", "防御", "速度", "灵力"};
-    const char *leftV[] = {"3456/3456", "1520/1520", "512", "410", "233", "301"};
-    const char *mid[] = {"体质", "法力", "力量", "耐力", "敏捷", "潜能"};
+    const char* left[] = {"气血", "魔法", "攻击", "防御", "速度", "灵力"};
+    const char* leftV[] = {"3456/3456", "1520/1520", "512", "410", "233", "301"};
+    const char* mid[] = {"体质", "法力", "力量", "耐力", "敏捷", "潜能"};
     for (int i = 0; i < 6; ++i) {
         const int y = 232 + 24 * i + 12;
         p.drawText(18, y, QString::fromUtf8(left[i]));
@@ -99,13 +99,13 @@ QImage panelSheet(const QString &artDir, const QImage &strip)
     return out.scaled(out.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QImage smallSheet(const QString &artDir)
+QImage smallSheet(const QString& artDir)
 {
     QImage out(560, 300, QImage::Format_RGB32);
     out.fill(QColor("#ece4d4"));
     QPainter p(&out);
     p.setFont(labelFont(12));
-    const char *names[] = {"btn_commit", "btn_close", "btn_up", "btn_down", "btn_add", "btn_remove"};
+    const char* names[] = {"btn_commit", "btn_close", "btn_up", "btn_down", "btn_add", "btn_remove"};
     for (int i = 0; i < 6; ++i) {
         const QImage icon(artDir + QStringLiteral("/%1.png").arg(QLatin1String(names[i])));
         const int x = 10 + i * 90;
@@ -124,10 +124,10 @@ QImage smallSheet(const QString &artDir)
     return out;
 }
 
-} // namespace
+}  // namespace
 
-bool ContactSheet::write(const QString &artDir, const QString &outDir, const QList<ArtEntry> &skills,
-                         const QList<ArtEntry> &beasts, QString *error)
+bool ContactSheet::write(const QString& artDir, const QString& outDir, const QList<ArtEntry>& skills,
+                         const QList<ArtEntry>& beasts, QString* error)
 {
     QDir().mkpath(outDir);
     // The sheets show the icons as the program decodes them, side by side.
@@ -144,10 +144,10 @@ bool ContactSheet::write(const QString &artDir, const QString &outDir, const QLi
     }
     p.end();
     const bool ok = skillSheet(strip, skills, 1).save(outDir + QStringLiteral("/skills_1x.png"))
-                    && skillSheet(strip, skills, 3).save(outDir + QStringLiteral("/skills_3x.png"))
-                    && beastSheet(artDir, beasts).save(outDir + QStringLiteral("/beasts.png"))
-                    && panelSheet(artDir, strip).save(outDir + QStringLiteral("/panel.png"))
-                    && smallSheet(artDir).save(outDir + QStringLiteral("/small.png"));
+        && skillSheet(strip, skills, 3).save(outDir + QStringLiteral("/skills_3x.png"))
+        && beastSheet(artDir, beasts).save(outDir + QStringLiteral("/beasts.png"))
+        && panelSheet(artDir, strip).save(outDir + QStringLiteral("/panel.png"))
+        && smallSheet(artDir).save(outDir + QStringLiteral("/small.png"));
     if (!ok)
         *error = QStringLiteral("cannot write the sheets to %1").arg(outDir);
     return ok;

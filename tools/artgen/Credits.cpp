@@ -3,11 +3,10 @@
 #include <QMultiMap>
 #include <QStringList>
 
-QString Credits::text(const QMap<QString, QString> &iconAuthors)
+QString Credits::text(const QMap<QString, QString>& iconAuthors)
 {
     QStringList out;
-    out << QStringLiteral("# Artwork credits")
-        << QString()
+    out << QStringLiteral("# Artwork credits") << QString()
         << QStringLiteral("The skill icons, beast pictures, panel backdrop ornaments and the program's "
                           "emblem are derived from icons of the game-icons.net set "
                           "(https://game-icons.net), used under the Creative Commons Attribution 3.0 "
@@ -22,15 +21,12 @@ QString Credits::text(const QMap<QString, QString> &iconAuthors)
         << QString()
         << QStringLiteral("The 16 x 16 button icons are drawn by the program's own generator and derive "
                           "from no icon.")
-        << QString()
-        << QStringLiteral("This file is written by tools/artgen; do not edit it by hand.")
-        << QString()
-        << QStringLiteral("## Icons used, by author")
-        << QString();
+        << QString() << QStringLiteral("This file is written by tools/artgen; do not edit it by hand.") << QString()
+        << QStringLiteral("## Icons used, by author") << QString();
     QMultiMap<QString, QString> byAuthor;
     for (auto it = iconAuthors.begin(); it != iconAuthors.end(); ++it)
         byAuthor.insert(it.value(), it.key());
-    for (const QString &author : byAuthor.uniqueKeys()) {
+    for (const QString& author : byAuthor.uniqueKeys()) {
         QStringList icons = byAuthor.values(author);
         icons.sort();
         out << QStringLiteral("- %1 (https://game-icons.net, author folder \"%1\"): %2")

@@ -55,8 +55,9 @@ QImage Emblems::about()
         for (int x = 0; x < src.width(); ++x)
             buckets[key(src.pixel(x, y))].append(src.pixel(x, y));
     QList<QRgb> keys = buckets.keys();
-    std::sort(keys.begin(), keys.end(),
-              [&](QRgb a, QRgb b) { return buckets[a].size() > buckets[b].size() || (buckets[a].size() == buckets[b].size() && a < b); });
+    std::sort(keys.begin(), keys.end(), [&](QRgb a, QRgb b) {
+        return buckets[a].size() > buckets[b].size() || (buckets[a].size() == buckets[b].size() && a < b);
+    });
     QList<QRgb> palette{qRgba(0, 0, 0, 0)};
     for (QRgb k : keys) {
         if (k == 0 || palette.size() == 256)
@@ -104,7 +105,7 @@ QImage canvas()
 
 // A curved arrow along the circle of the given radius around (8, 8), from
 // angle a0 to a1 (degrees, counter-clockwise), with its head at a1.
-void curvedArrow(QPainter &p, qreal radius, qreal a0, qreal a1, const QColor &c)
+void curvedArrow(QPainter& p, qreal radius, qreal a0, qreal a1, const QColor& c)
 {
     const QPointF centre(8, 8);
     const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
@@ -232,16 +233,13 @@ QImage removeIcon()
     return img;
 }
 
-} // namespace
+}  // namespace
 
 QMap<QString, QImage> Emblems::buttons()
 {
     return {
-        {QStringLiteral("btn_commit"), commitIcon()},
-        {QStringLiteral("btn_close"), closeIcon()},
-        {QStringLiteral("btn_up"), verticalArrow(true)},
-        {QStringLiteral("btn_down"), verticalArrow(false)},
-        {QStringLiteral("btn_add"), addIcon()},
-        {QStringLiteral("btn_remove"), removeIcon()},
+        {QStringLiteral("btn_commit"), commitIcon()},    {QStringLiteral("btn_close"), closeIcon()},
+        {QStringLiteral("btn_up"), verticalArrow(true)}, {QStringLiteral("btn_down"), verticalArrow(false)},
+        {QStringLiteral("btn_add"), addIcon()},          {QStringLiteral("btn_remove"), removeIcon()},
     };
 }

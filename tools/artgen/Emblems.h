@@ -9,10 +9,9 @@ class IconSet;
 // The program's emblem (a book with a beast's paw) as the About picture and
 // the window icon, and the 16 x 16 button icons, which are drawn by hand
 // because icon-set shapes turn to mush at that size.
-class Emblems
-{
+class Emblems {
 public:
-    explicit Emblems(IconSet &icons) : m_icons(icons) {}
+    explicit Emblems(IconSet& icons) : m_icons(icons) {}
 
     // size x size, transparent corners.
     QImage emblem(int size);
@@ -22,5 +21,5 @@ public:
     static QMap<QString, QImage> buttons();
 
 private:
-    IconSet &m_icons;
+    IconSet& m_icons;
 };

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-bool IconSet::load(const QString &iconsJson, const QString &authorsTsv, QString *error)
+bool IconSet::load(const QString& iconsJson, const QString& authorsTsv, QString* error)
 {
     QFile json(iconsJson);
     if (!json.open(QIODevice::ReadOnly)) {
@@ -43,9 +43,9 @@ bool IconSet::load(const QString &iconsJson, const QString &authorsTsv, QString 
     return true;
 }
 
-bool IconSet::usable(const QString &name, QString *why) const
+bool IconSet::usable(const QString& name, QString* why) const
 {
-    auto fail = [why](const QString &text) {
+    auto fail = [why](const QString& text) {
         if (why)
             *why = text;
         return false;
@@ -59,7 +59,7 @@ bool IconSet::usable(const QString &name, QString *why) const
     return true;
 }
 
-QImage IconSet::mask(const QString &name, int size)
+QImage IconSet::mask(const QString& name, int size)
 {
     QString why;
     if (!usable(name, &why)) {
@@ -84,7 +84,7 @@ QImage IconSet::mask(const QString &name, int size)
 QMap<QString, QString> IconSet::used() const
 {
     QMap<QString, QString> out;
-    for (const QString &name : m_used)
+    for (const QString& name : m_used)
         out.insert(name, m_authors.value(name));
     return out;
 }

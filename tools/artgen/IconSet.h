@@ -10,22 +10,21 @@
 // The game-icons.net set as shipped in the iconify JSON file, together with
 // the author of every icon. Every icon handed out is remembered, so that the
 // credits list exactly the icons that went into the pictures.
-class IconSet
-{
+class IconSet {
 public:
     // Reads the iconify "icons.json" and the "icon<TAB>author" list.
     // Returns false and fills error when either cannot be read.
-    bool load(const QString &iconsJson, const QString &authorsTsv, QString *error);
+    bool load(const QString& iconsJson, const QString& authorsTsv, QString* error);
 
     // True when the icon exists and its author permits its use here.
-    bool usable(const QString &name, QString *why = nullptr) const;
+    bool usable(const QString& name, QString* why = nullptr) const;
 
     // The icon as a white shape with alpha, size x size pixels. An unusable
     // name aborts the program: a picture silently missing its motif is worse
     // than no picture.
-    QImage mask(const QString &name, int size);
+    QImage mask(const QString& name, int size);
 
-    QString author(const QString &name) const { return m_authors.value(name); }
+    QString author(const QString& name) const { return m_authors.value(name); }
     // Icon name -> author of every icon rendered so far.
     QMap<QString, QString> used() const;
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-bool Mapping::load(const QString &path, QString *error)
+bool Mapping::load(const QString& path, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -32,9 +32,9 @@ bool Mapping::load(const QString &path, QString *error)
         bool ok = false;
         e.index = f[1].toInt(&ok);
         e.name = f[2].trimmed();
-        for (const QString &icon : f[3].split(u',', Qt::SkipEmptyParts))
+        for (const QString& icon : f[3].split(u',', Qt::SkipEmptyParts))
             e.icons.append(icon.trimmed());
-        for (const QString &c : f[4].split(u',', Qt::SkipEmptyParts)) {
+        for (const QString& c : f[4].split(u',', Qt::SkipEmptyParts)) {
             const QColor colour = QColor::fromString(c.trimmed());
             if (!colour.isValid()) {
                 *error = QStringLiteral("%1:%2: bad colour '%3'").arg(path).arg(lineNo).arg(c);
@@ -53,14 +53,13 @@ bool Mapping::load(const QString &path, QString *error)
     return true;
 }
 
-QList<ArtEntry> Mapping::entries(const QString &kind, int expectedCount, QString *error) const
+QList<ArtEntry> Mapping::entries(const QString& kind, int expectedCount, QString* error) const
 {
     QList<ArtEntry> out;
-    for (const ArtEntry &e : m_rows)
+    for (const ArtEntry& e : m_rows)
         if (e.kind == kind)
             out.append(e);
-    std::sort(out.begin(), out.end(),
-              [](const ArtEntry &a, const ArtEntry &b) { return a.index < b.index; });
+    std::sort(out.begin(), out.end(), [](const ArtEntry& a, const ArtEntry& b) { return a.index < b.index; });
     bool ok = out.size() == expectedCount;
     for (int i = 0; ok && i < out.size(); ++i)
         ok = out[i].index == i;

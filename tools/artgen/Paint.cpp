@@ -8,7 +8,7 @@
 
 namespace Paint {
 
-QImage tinted(const QImage &mask, const QBrush &brush)
+QImage tinted(const QImage& mask, const QBrush& brush)
 {
     QImage out(mask.size(), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
@@ -19,24 +19,22 @@ QImage tinted(const QImage &mask, const QBrush &brush)
     return out;
 }
 
-QImage blurred(const QImage &image, qreal radius)
+QImage blurred(const QImage& image, qreal radius)
 {
     if (radius < 0.5)
         return image;
     // Shrinking with smooth filtering and growing back twice is a cheap,
     // good-enough gaussian for shadows and glows.
     const qreal factor = std::max(1.0, radius);
-    const QSize small(std::max(1, int(image.width() / factor)),
-                      std::max(1, int(image.height() / factor)));
+    const QSize small(std::max(1, int(image.width() / factor)), std::max(1, int(image.height() / factor)));
     QImage s = image.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     s = s.scaled(small * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return s.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void drawGlyph(QPainter &p, QPointF topLeft, const QImage &mask, const QBrush &fill,
-               const QColor &outline, qreal outlineWidth, const QColor &shadow,
-               QPointF shadowOffset, qreal shadowBlur)
+void drawGlyph(QPainter& p, QPointF topLeft, const QImage& mask, const QBrush& fill, const QColor& outline,
+               qreal outlineWidth, const QColor& shadow, QPointF shadowOffset, qreal shadowBlur)
 {
     if (shadow.alpha() > 0) {
         QImage s = tinted(mask, shadow);
@@ -65,7 +63,7 @@ void drawGlyph(QPainter &p, QPointF topLeft, const QImage &mask, const QBrush &f
     p.drawImage(topLeft, tinted(mask, fill));
 }
 
-QBrush vertical(const QColor &top, const QColor &bottom, qreal y0, qreal y1)
+QBrush vertical(const QColor& top, const QColor& bottom, qreal y0, qreal y1)
 {
     QLinearGradient g(0, y0, 0, y1);
     g.setColorAt(0, top);
@@ -73,12 +71,11 @@ QBrush vertical(const QColor &top, const QColor &bottom, qreal y0, qreal y1)
     return g;
 }
 
-QColor mix(const QColor &a, const QColor &b, qreal t)
+QColor mix(const QColor& a, const QColor& b, qreal t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
-} // namespace Paint
+}  // namespace Paint

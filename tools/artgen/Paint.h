@@ -12,21 +12,21 @@ class QPainter;
 namespace Paint {
 
 // The shape of mask filled with brush (gradients are in mask pixels).
-QImage tinted(const QImage &mask, const QBrush &brush);
+QImage tinted(const QImage& mask, const QBrush& brush);
 
 // A soft copy of image, blurred by roughly radius pixels.
-QImage blurred(const QImage &image, qreal radius);
+QImage blurred(const QImage& image, qreal radius);
 
 // Draws mask at topLeft: a soft shadow, a dark outline of the given width,
 // then the shape itself filled with fill.
-void drawGlyph(QPainter &p, QPointF topLeft, const QImage &mask, const QBrush &fill,
-               const QColor &outline, qreal outlineWidth, const QColor &shadow = Qt::transparent,
-               QPointF shadowOffset = {0, 0}, qreal shadowBlur = 0);
+void drawGlyph(QPainter& p, QPointF topLeft, const QImage& mask, const QBrush& fill, const QColor& outline,
+               qreal outlineWidth, const QColor& shadow = Qt::transparent, QPointF shadowOffset = {0, 0},
+               qreal shadowBlur = 0);
 
 // A vertical two-colour gradient over [top, bottom].
-QBrush vertical(const QColor &top, const QColor &bottom, qreal y0, qreal y1);
+QBrush vertical(const QColor& top, const QColor& bottom, qreal y0, qreal y1);
 
 // Colour mixed from a towards b by t in [0, 1].
-QColor mix(const QColor &a, const QColor &b, qreal t);
+QColor mix(const QColor& a, const QColor& b, qreal t);
 
-} // namespace Paint
+}  // namespace Paint

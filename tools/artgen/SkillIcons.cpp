@@ -21,28 +21,27 @@ Grade gradeOf(int index)
 
 // One look per book list: the player tells the three lists apart by colour
 // before reading the motif.
-struct Scheme
-{
+struct Scheme {
     QColor centre, edge, rim, glyphTop, glyphBottom, outline;
 };
 
 Scheme schemeOf(Grade g)
 {
     switch (g) {
-    case Grade::Low: // steel blue tile, silver motif
+    case Grade::Low:  // steel blue tile, silver motif
         return {QColor("#4f8fd0"), QColor("#102a52"), QColor("#8fb8e8"),
                 QColor("#ffffff"), QColor("#c4dcf5"), QColor("#0a1a33")};
-    case Grade::High: // royal purple tile, gold motif, gold rim
+    case Grade::High:  // royal purple tile, gold motif, gold rim
         return {QColor("#9a52cc"), QColor("#2c0b4a"), QColor("#f0c850"),
                 QColor("#fff4b0"), QColor("#f0a820"), QColor("#22062e")};
-    case Grade::Other: // jade tile, ivory motif
+    case Grade::Other:  // jade tile, ivory motif
         return {QColor("#3aa57a"), QColor("#0b3826"), QColor("#9ad8b8"),
                 QColor("#ffffff"), QColor("#d6f0c8"), QColor("#06241a")};
     }
     return {};
 }
 
-void drawTile(QPainter &p, const Scheme &s, Grade g)
+void drawTile(QPainter& p, const Scheme& s, Grade g)
 {
     const int n = SkillIcons::Size;
     QRadialGradient ground(n * 0.42, n * 0.36, n * 0.75);
@@ -66,7 +65,7 @@ void drawTile(QPainter &p, const Scheme &s, Grade g)
     }
 }
 
-void drawCorner(QPainter &p, const QString &text, const QColor &badge)
+void drawCorner(QPainter& p, const QString& text, const QColor& badge)
 {
     const QPointF c(30.5, 30.5);
     const qreal r = 7.5;
@@ -89,7 +88,7 @@ void drawCorner(QPainter &p, const QString &text, const QColor &badge)
 }
 
 // A red ring with a slash: the motif is denied.
-void drawForbid(QPainter &p)
+void drawForbid(QPainter& p)
 {
     const QRectF ring(7, 7, 26, 26);
     p.setBrush(Qt::NoBrush);
@@ -101,9 +100,9 @@ void drawForbid(QPainter &p)
     p.drawLine(QPointF(11, 11), QPointF(29, 29));
 }
 
-} // namespace
+}  // namespace
 
-QImage SkillIcons::icon(const ArtEntry &skill)
+QImage SkillIcons::icon(const ArtEntry& skill)
 {
     const Grade grade = gradeOf(skill.index);
     const Scheme s = schemeOf(grade);
@@ -118,8 +117,8 @@ QImage SkillIcons::icon(const ArtEntry &skill)
     const int glyph = skill.corner.isEmpty() ? 30 : 28;
     const QPointF at = skill.corner.isEmpty() ? QPointF(5, 5) : QPointF(4, 4);
     const QImage mask = m_icons.mask(skill.icons.first(), glyph);
-    Paint::drawGlyph(p, at, mask, Paint::vertical(top, bottom, 0, glyph), s.outline, 1.0,
-                     QColor(0, 0, 0, 150), QPointF(1, 1.5), 1.5);
+    Paint::drawGlyph(p, at, mask, Paint::vertical(top, bottom, 0, glyph), s.outline, 1.0, QColor(0, 0, 0, 150),
+                     QPointF(1, 1.5), 1.5);
     // A second motif sits small in the upper left, as a qualifier.
     if (skill.icons.size() > 1) {
         const QImage small = m_icons.mask(skill.icons[1], 15);
@@ -162,10 +161,10 @@ QImage SkillIcons::frame()
     return out;
 }
 
-QList<QImage> SkillIcons::all(const QList<ArtEntry> &skills)
+QList<QImage> SkillIcons::all(const QList<ArtEntry>& skills)
 {
     QList<QImage> out(Count + 1);
-    for (const ArtEntry &e : skills)
+    for (const ArtEntry& e : skills)
         out[e.index] = icon(e).convertToFormat(QImage::Format_RGB32);
     out[Count] = frame().convertToFormat(QImage::Format_RGB32);
     return out;

@@ -25,13 +25,13 @@
 
 namespace {
 
-int fail(const QString &message)
+int fail(const QString& message)
 {
     std::fprintf(stderr, "artgen: %s\n", qPrintable(message));
     return 1;
 }
 
-bool save(const QImage &image, const QString &path, const char *format, int quality = -1)
+bool save(const QImage& image, const QString& path, const char* format, int quality = -1)
 {
     if (image.save(path, format, quality))
         return true;
@@ -40,7 +40,7 @@ bool save(const QImage &image, const QString &path, const char *format, int qual
 }
 
 // A sheet of raw icons at 96 px with their names, for choosing motifs.
-bool preview(IconSet &icons, const QStringList &names, const QString &dir)
+bool preview(IconSet& icons, const QStringList& names, const QString& dir)
 {
     const int cols = 8, cell = 120;
     QImage out(cols * cell, (names.size() + cols - 1) / cols * cell, QImage::Format_RGB32);
@@ -65,9 +65,9 @@ bool preview(IconSet &icons, const QStringList &names, const QString &dir)
     return save(out, dir + QStringLiteral("/preview.png"), "PNG");
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -82,8 +82,8 @@ int main(int argc, char **argv)
                                   QStringLiteral("file"), source + QStringLiteral("/game-icons-authors.tsv"));
     QCommandLineOption mappingOpt(QStringLiteral("mapping"), QStringLiteral("Picture -> icons and colours."),
                                   QStringLiteral("file"), source + QStringLiteral("/mapping.tsv"));
-    QCommandLineOption outOpt(QStringLiteral("out"), QStringLiteral("Where the pictures go."),
-                              QStringLiteral("dir"), source + QStringLiteral("/../../data/art"));
+    QCommandLineOption outOpt(QStringLiteral("out"), QStringLiteral("Where the pictures go."), QStringLiteral("dir"),
+                              source + QStringLiteral("/../../data/art"));
     QCommandLineOption sheetOpt(QStringLiteral("contact-sheet"),
                                 QStringLiteral("Also write contact sheets of the finished pictures here."),
                                 QStringLiteral("dir"));
@@ -122,13 +122,12 @@ int main(int argc, char **argv)
     bool ok = true;
     const QList<QImage> skillImages = skillIcons.all(skills);
     for (int k = 0; k < skillImages.size(); ++k)
-        ok = save(skillImages[k], out + QStringLiteral("/skills/%1.jpg").arg(k, 2, 10, QChar(u'0')), "JPEG", 95)
-             && ok;
+        ok = save(skillImages[k], out + QStringLiteral("/skills/%1.jpg").arg(k, 2, 10, QChar(u'0')), "JPEG", 95) && ok;
     BeastPictures pictures(icons);
-    for (const ArtEntry &b : beasts)
-        ok = save(pictures.picture(b), out + QStringLiteral("/beast_%1.jpg").arg(b.index, 2, 10, QChar(u'0')),
-                  "JPEG", 92)
-             && ok;
+    for (const ArtEntry& b : beasts)
+        ok = save(pictures.picture(b), out + QStringLiteral("/beast_%1.jpg").arg(b.index, 2, 10, QChar(u'0')), "JPEG",
+                  92)
+            && ok;
     Backdrop backdrop(icons);
     ok = save(backdrop.picture(), out + QStringLiteral("/backdrop.jpg"), "JPEG", 94) && ok;
     Emblems emblems(icons);

@@ -102,7 +102,8 @@ std::vector<std::string> BookOdds::Lines(const std::vector<std::string>& skills,
     if (n >= LastTarget)
         lines.push_back("已有 " + std::to_string(LastTarget) + " 个或更多技能");
     for (std::size_t target = std::max(FirstTarget, n + 1); target <= LastTarget; ++target)
-        lines.push_back("到 " + std::to_string(target) + " 个技能：" + std::to_string(ExpectedBooks(n, target)) + " 本");
+        lines.push_back("到 " + std::to_string(target) + " 个技能：" + std::to_string(ExpectedBooks(n, target))
+                        + " 本");
     lines.push_back("已有此技能的书被拒，不计本数");
     return lines;
 }

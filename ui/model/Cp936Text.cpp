@@ -55,10 +55,7 @@ std::string Join(const std::vector<std::string>& chars, std::size_t from, std::s
 
 }  // namespace
 
-Cp936Counter::Cp936Counter(const char* encoding)
-    : cd_(iconv_open(encoding, "UTF-8"))
-{
-}
+Cp936Counter::Cp936Counter(const char* encoding) : cd_(iconv_open(encoding, "UTF-8")) {}
 
 Cp936Counter::~Cp936Counter()
 {

@@ -12,8 +12,8 @@ namespace {
 // rather than wrap so a ceiling never ends up below its value.
 int32_t Saturate(int64_t value)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 }  // namespace
@@ -21,8 +21,8 @@ int32_t Saturate(int64_t value)
 void ModifyModel::Load(const TPet& beast)
 {
     name_ = beast.Name;
-    stored_ = {beast.Level, {beast.Physique, beast.Magic, beast.Strength, beast.Endurance, beast.Agility},
-               beast.Potential};
+    stored_ = {
+        beast.Level, {beast.Physique, beast.Magic, beast.Strength, beast.Endurance, beast.Agility}, beast.Potential};
     LoadPoints();
 }
 

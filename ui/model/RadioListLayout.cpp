@@ -14,7 +14,7 @@ std::vector<ItemBox> RadioListLayout::Arrange(int count, int columns, int width,
     const int top = TopMargin + (usable % perColumn) / 2;
     boxes.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        boxes.push_back({SideMargin + (i / perColumn) * itemWidth, top + (i % perColumn) * itemHeight, itemWidth,
-                         itemHeight});
+        boxes.push_back(
+            {SideMargin + (i / perColumn) * itemWidth, top + (i % perColumn) * itemHeight, itemWidth, itemHeight});
     return boxes;
 }

@@ -14,9 +14,9 @@ struct PointField {
 };
 // The correction dialog's fields, then what it recomputes, in panel order.
 const PointField CorrectionFields[] = {
-    {"等级", &TPet::Level},     {"体质", &TPet::Physique}, {"法力", &TPet::Magic},   {"力量", &TPet::Strength},
+    {"等级", &TPet::Level},     {"体质", &TPet::Physique}, {"法力", &TPet::Magic},     {"力量", &TPet::Strength},
     {"耐力", &TPet::Endurance}, {"敏捷", &TPet::Agility},  {"潜能", &TPet::Potential}, {"气血", &TPet::Hp},
-    {"魔法", &TPet::Mp},        {"攻击", &TPet::Damage},   {"防御", &TPet::Defense}, {"速度", &TPet::Speed},
+    {"魔法", &TPet::Mp},        {"攻击", &TPet::Damage},   {"防御", &TPet::Defense},   {"速度", &TPet::Speed},
     {"灵力", &TPet::Spirit},
 };
 

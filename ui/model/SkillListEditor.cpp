@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-SkillListEditor::SkillListEditor(std::vector<std::string> skills)
-    : skills_(std::move(skills))
-{
-}
+SkillListEditor::SkillListEditor(std::vector<std::string> skills) : skills_(std::move(skills)) {}
 
 SkillListEditor::AddResult SkillListEditor::Add(const std::string& name)
 {
