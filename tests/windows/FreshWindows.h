@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <string>
+#include <vector>
+
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Windows.h"
@@ -27,4 +30,16 @@ inline void CloseWindows()
     for (QWidget* w : QApplication::topLevelWidgets())
         leaked << QString("%1 (%2)").arg(w->metaObject()->className(), w->objectName());
     QVERIFY2(leaked.isEmpty(), qPrintable("top-level widgets left: " + leaked.join(", ")));
+}
+
+// Gives CurrentBeast two certifiable skills after 夜战 and no certified
+// skill, and redraws its slots; returns the two.
+inline std::vector<std::string> GiveTwoCertifiableSkills()
+{
+    std::vector<std::string> certifiable;
+    TPet::CertifiableSet(certifiable);
+    CurrentBeast->Skills = {"夜战", certifiable[0], certifiable[1]};
+    CurrentBeast->CertifiedSkill.clear();
+    Form2->RefreshSkills();
+    return {certifiable[0], certifiable[1]};
 }

@@ -12,18 +12,6 @@
 
 class TestChooser : public QObject {
     Q_OBJECT
-private:
-    // Gives the beast two certifiable skills after 夜战; returns them.
-    std::vector<std::string> twoCertifiable()
-    {
-        std::vector<std::string> certifiable;
-        TPet::CertifiableSet(certifiable);
-        CurrentBeast->Skills = {"夜战", certifiable[0], certifiable[1]};
-        CurrentBeast->CertifiedSkill.clear();
-        Form2->RefreshSkills();
-        return {certifiable[0], certifiable[1]};
-    }
-
 private slots:
     void init() { OpenWindows(); }
     void cleanup() { CloseWindows(); }
@@ -53,7 +41,7 @@ void TestChooser::chooserWorksFromTheKeyboard()
 {
     QFETCH(QList<int>, keys);
     QFETCH(int, picked);
-    const auto certifiable = twoCertifiable();
+    const auto certifiable = GiveTwoCertifiableSkills();
     ModalWatcher watcher;
     bool firstFocused = false;
     bool openAfterKeys = true;
@@ -83,7 +71,7 @@ void TestChooser::chooserWorksFromTheKeyboard()
 
 void TestChooser::chooserEntriesArePressableButtons()
 {
-    const auto certifiable = twoCertifiable();
+    const auto certifiable = GiveTwoCertifiableSkills();
     ModalWatcher watcher;
     QStringList names;
     QStringList actions;

@@ -41,16 +41,6 @@ private:
     {
         return Form2->ImageList1[SkillIndex(skill)].toImage().convertToFormat(QImage::Format_ARGB32);
     }
-    // Gives the beast two certifiable skills after 夜战; returns them.
-    std::vector<std::string> twoCertifiable()
-    {
-        std::vector<std::string> certifiable;
-        TPet::CertifiableSet(certifiable);
-        CurrentBeast->Skills = {"夜战", certifiable[0], certifiable[1]};
-        CurrentBeast->CertifiedSkill.clear();
-        Form2->RefreshSkills();
-        return {certifiable[0], certifiable[1]};
-    }
 
 private slots:
     void init() { OpenWindows(); }
@@ -276,7 +266,7 @@ void TestWindows::hitBookRefusesOwnedAndAddsNew()
 
 void TestWindows::certificationRoundTrip()
 {
-    const auto certifiable = twoCertifiable();
+    const auto certifiable = GiveTwoCertifiableSkills();
     {  // dismissed with the close box: nothing changes
         ModalWatcher watcher;
         int shown = -1;
