@@ -44,7 +44,7 @@ template <typename W> W* Named(W* widget, const char* name, const QString& spoke
 
 // One label and edit pair of the left column: the label's caption, the name a
 // screen reader speaks for the edit, the tops of both and the edit's limit.
-struct EditSpec {
+struct EditRow {
     const char* label;
     const char* edit;
     const char* caption;
@@ -52,13 +52,13 @@ struct EditSpec {
     int top;
     int maxLength;
 };
-constexpr EditSpec AptitudeEdits[] = {
+constexpr EditRow AptitudeEdits[] = {
     {"Label1", "Edit1", "攻击资质：", "攻击资质", 16, 4},  {"Label2", "Edit2", "防御资质：", "防御资质", 48, 4},
     {"Label3", "Edit3", "体力资质：", "体力资质", 80, 4},  {"Label4", "Edit4", "法力资质：", "法力资质", 112, 4},
     {"Label5", "Edit5", "速度资质：", "速度资质", 144, 4}, {"Label6", "Edit6", "躲闪资质：", "躲闪资质", 176, 4},
     {"Label7", "Edit7", "寿    命：", "寿命", 208, 4},
 };
-constexpr EditSpec GrowthEdit = {"Label9", "Edit8", "成    长：", "成长", 256, 5};
+constexpr EditRow GrowthEdit = {"Label9", "Edit8", "成    长：", "成长", 256, 5};
 constexpr int LabelDrop = 4;  // a label's top below its edit's
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int x, int y)
@@ -66,11 +66,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
     return Named(new AutoSizeLabel(caption, parent, QPoint(x, y)), name);
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const EditSpec& spec, const QString& admitted)
+QLineEdit* MakeEdit(QWidget* parent, const EditRow& row, const QString& admitted)
 {
-    auto* edit = Named(new QLineEdit(parent), spec.edit, QString::fromUtf8(spec.spoken));
-    edit->setGeometry(80, spec.top, 81, 21);
-    edit->setMaxLength(spec.maxLength);
+    auto* edit = Named(new QLineEdit(parent), row.edit, QString::fromUtf8(row.spoken));
+    edit->setGeometry(80, row.top, 81, 21);
+    edit->setMaxLength(row.maxLength);
     new KeyFilter(edit, admitted);
     return edit;
 }
@@ -120,9 +120,9 @@ void TDIYForm::createAptitudeEdits()
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
     QLineEdit** edits[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6, &Edit7};
     for (std::size_t k = 0; k < std::size(AptitudeEdits); ++k) {
-        const EditSpec& spec = AptitudeEdits[k];
-        *labels[k] = MakeLabel(this, spec.label, QString::fromUtf8(spec.caption), 16, spec.top + LabelDrop);
-        *edits[k] = MakeEdit(this, spec, KeyFilter::Digits());
+        const EditRow& row = AptitudeEdits[k];
+        *labels[k] = MakeLabel(this, row.label, QString::fromUtf8(row.caption), 16, row.top + LabelDrop);
+        *edits[k] = MakeEdit(this, row, KeyFilter::Digits());
     }
     CheckBox1 = Named(new QCheckBox(QStringLiteral("永生"), this), "CheckBox1");
     CheckBox1->setGeometry(80, 232, 81, 17);
