@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "RecordWindow.h"
+#include "ReturnPressesButton.h"
 #include "Unit2.h"
 #include "ui/model/BookRecord.h"
 
@@ -68,7 +69,7 @@ void CreateRecordButton(QWidget* mainWindow)
     button->setObjectName("RecordButton");
     button->setAccessibleName(button->text());
     button->setAccessibleDescription("打开打书记录");
-    button->setAutoDefault(true);  // Return presses it, as on the row's other buttons
+    new ReturnPressesButton(button);  // as on the row's other buttons
     // The free space between "认证" (ends at 417) and "打书" (starts at 512),
     // centred, on the row's top and height.
     button->setGeometry(432, 486, 65, 25);

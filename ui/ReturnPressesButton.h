@@ -1,7 +1,8 @@
 #pragma once
-// Return and Enter press a focused button as Space does. The dialogs' buttons
-// are no auto-defaults, so that Return in an edit never commits by surprise;
-// without this filter Return on a focused button would do nothing either.
+// Return and Enter press a focused button as Space does, in the main window
+// and in the dialogs alike. The buttons are no auto-defaults, so that Return
+// in a dialog's edit never commits by surprise; this filter is what makes
+// Return work on the focused button itself.
 
 #include <QObject>
 

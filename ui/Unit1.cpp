@@ -18,6 +18,7 @@
 #include "MessageBoxes.h"
 #include "RadioList.h"
 #include "Record.h"
+#include "ReturnPressesButton.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "data/builtin_data.h"
@@ -48,11 +49,10 @@ const RowButton RowButtons[] = {
 constexpr int BeastButtonLefts[] = {32, 120, 208, 296};
 constexpr int ButtonRowTop = 476;
 
-// Return and Enter press a focused button as Space does. Outside a dialog
-// only an auto-default button takes them, and no dialog default is involved.
+// Return and Enter press a focused button as Space does, as in the dialogs.
 void PressOnReturn(QPushButton* button)
 {
-    button->setAutoDefault(true);
+    new ReturnPressesButton(button);
 }
 }  // namespace
 
