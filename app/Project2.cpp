@@ -2,10 +2,10 @@
 // hidden, in order, then shows the main window and runs the event loop.
 #include <QApplication>
 
-#include "Application.h"
-#include "Skin.h"
-#include "Unit1.h"
-#include "Windows.h"
+#include "ui/Application.h"
+#include "ui/skin/Skin.h"
+#include "ui/Unit1.h"
+#include "ui/Windows.h"
 
 int main(int argc, char* argv[])
 {

@@ -71,7 +71,7 @@ endforeach()
 
 file(WRITE ${OUTPUT}.new
 "// Written by cmake/GenerateIconCredits.cmake from the artwork tables.
-#include \"IconCredits.h\"
+#include \"ui/IconCredits.h\"
 
 namespace {
 

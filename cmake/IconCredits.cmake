@@ -19,5 +19,5 @@ add_custom_command(
   VERBATIM)
 add_library(iconcredits STATIC ${DASHU_ICON_CREDITS_SOURCE})
 # Plain C++: no Qt code generators.
-target_include_directories(iconcredits PUBLIC ${PROJECT_SOURCE_DIR}/ui)
+target_include_directories(iconcredits PUBLIC ${PROJECT_SOURCE_DIR})
 set_target_properties(iconcredits PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)

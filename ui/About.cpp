@@ -1,11 +1,11 @@
-#include "About.h"
+#include "ui/About.h"
 
-#include "AutoSizeLabel.h"
-#include "CentredOver.h"
-#include "CreditsWindow.h"
-#include "DialogFlags.h"
-#include "Fonts.h"
-#include "LinkLabel.h"
+#include "ui/widgets/AutoSizeLabel.h"
+#include "ui/widgets/CentredOver.h"
+#include "ui/CreditsWindow.h"
+#include "ui/widgets/DialogFlags.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/LinkLabel.h"
 
 #include <QFrame>
 #include <QLabel>

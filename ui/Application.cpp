@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "ui/Application.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -6,8 +6,8 @@
 #include <QMessageBox>
 #include <QTranslator>
 
-#include "Fonts.h"
-#include "MessageBoxes.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/MessageBoxes.h"
 
 namespace {
 

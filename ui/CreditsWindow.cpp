@@ -1,4 +1,4 @@
-#include "CreditsWindow.h"
+#include "ui/CreditsWindow.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "CentredOver.h"
-#include "IconCredits.h"
+#include "ui/widgets/CentredOver.h"
+#include "ui/IconCredits.h"
 
 namespace {
 

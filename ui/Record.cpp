@@ -1,11 +1,11 @@
-#include "Record.h"
+#include "ui/Record.h"
 
 #include <QPointer>
 #include <QPushButton>
 
-#include "RecordWindow.h"
-#include "ReturnPressesButton.h"
-#include "Unit2.h"
+#include "ui/RecordWindow.h"
+#include "ui/widgets/ReturnPressesButton.h"
+#include "ui/Unit2.h"
 #include "ui/model/BookRecord.h"
 
 namespace {

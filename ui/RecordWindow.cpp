@@ -1,4 +1,4 @@
-#include "RecordWindow.h"
+#include "ui/RecordWindow.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
-#include "Fonts.h"
-#include "RadioList.h"
-#include "Unit1.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/RadioList.h"
+#include "ui/Unit1.h"
 #include "ui/model/BookOdds.h"
 #include "ui/model/BookRecord.h"
 

@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "ui/Unit1.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,18 +12,18 @@
 #include <algorithm>
 #include <iterator>
 
-#include "About.h"
-#include "ButtonTabWidget.h"
-#include "Fonts.h"
-#include "MessageBoxes.h"
-#include "RadioList.h"
-#include "Record.h"
-#include "ReturnPressesButton.h"
-#include "Unit2.h"
-#include "Unit3.h"
+#include "ui/About.h"
+#include "ui/widgets/ButtonTabWidget.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/RadioList.h"
+#include "ui/Record.h"
+#include "ui/widgets/ReturnPressesButton.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
 #include "data/builtin_data.h"
-#include "petdiy.h"
-#include "petmodify.h"
+#include "ui/petdiy.h"
+#include "ui/petmodify.h"
 #include "ui/model/PanelText.h"
 
 std::string SelectedBook;

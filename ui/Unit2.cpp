@@ -1,12 +1,12 @@
-#include "Unit2.h"
+#include "ui/Unit2.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 
-#include "AutoSizeLabel.h"
-#include "Fonts.h"
+#include "ui/widgets/AutoSizeLabel.h"
+#include "ui/skin/Fonts.h"
 #include "data/builtin_data.h"
 #include "ui/model/PanelText.h"
 

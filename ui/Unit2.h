@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "AutoSizeLabel.h"
-#include "IconList.h"
+#include "ui/widgets/AutoSizeLabel.h"
+#include "ui/widgets/IconList.h"
 #include "engine/pet.h"
 #include "ui/model/PanelText.h"
 

@@ -1,12 +1,12 @@
-#include "Unit3.h"
+#include "ui/Unit3.h"
 
 #include <algorithm>
 
-#include "AutoSizeLabel.h"
-#include "ChoiceEntry.h"
-#include "DialogFlags.h"
-#include "Fonts.h"
-#include "Unit1.h"
+#include "ui/widgets/AutoSizeLabel.h"
+#include "ui/widgets/ChoiceEntry.h"
+#include "ui/widgets/DialogFlags.h"
+#include "ui/skin/Fonts.h"
+#include "ui/Unit1.h"
 
 std::vector<ChoiceEntry*> ChoiceLabels;
 TForm3* Form3 = nullptr;

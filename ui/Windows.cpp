@@ -1,11 +1,11 @@
-#include "Windows.h"
+#include "ui/Windows.h"
 
-#include "About.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "petdiy.h"
-#include "petmodify.h"
+#include "ui/About.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/petdiy.h"
+#include "ui/petmodify.h"
 
 void CreateWindows()
 {

@@ -1,4 +1,4 @@
-#include "petdiy.h"
+#include "ui/petdiy.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,15 +11,15 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-#include "AutoSizeLabel.h"
-#include "DialogFlags.h"
-#include "Fonts.h"
-#include "IconButton.h"
-#include "KeyFilter.h"
-#include "MessageBoxes.h"
-#include "Record.h"
-#include "ReturnPressesButton.h"
-#include "Unit2.h"
+#include "ui/widgets/AutoSizeLabel.h"
+#include "ui/widgets/DialogFlags.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/IconButton.h"
+#include "ui/widgets/KeyFilter.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/Record.h"
+#include "ui/widgets/ReturnPressesButton.h"
+#include "ui/Unit2.h"
 #include "data/builtin_data.h"
 #include "engine/pet.h"
 #include "ui/model/DiyCommit.h"

@@ -1,4 +1,4 @@
-#include "petmodify.h"
+#include "ui/petmodify.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -11,15 +11,15 @@
 #include <algorithm>
 #include <optional>
 
-#include "AutoSizeLabel.h"
-#include "CentredOver.h"
-#include "DialogFlags.h"
-#include "Fonts.h"
-#include "IconButton.h"
-#include "KeyFilter.h"
-#include "MessageBoxes.h"
-#include "Record.h"
-#include "Unit2.h"
+#include "ui/widgets/AutoSizeLabel.h"
+#include "ui/widgets/CentredOver.h"
+#include "ui/widgets/DialogFlags.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/IconButton.h"
+#include "ui/widgets/KeyFilter.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/Record.h"
+#include "ui/Unit2.h"
 #include "engine/strict_number.h"
 #include "ui/model/Cp936Text.h"
 

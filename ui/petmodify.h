@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "UpDownButton.h"
+#include "ui/widgets/UpDownButton.h"
 #include "ui/model/ModifyModel.h"
 
 class QCheckBox;

@@ -17,9 +17,9 @@
 
 #include <functional>
 
-#include "Application.h"
-#include "Fonts.h"
-#include "MessageBoxes.h"
+#include "ui/Application.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/MessageBoxes.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTextLayout>
 
-#include "Fonts.h"
+#include "ui/skin/Fonts.h"
 
 namespace {
 

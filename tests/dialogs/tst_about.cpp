@@ -8,9 +8,9 @@
 
 #include <functional>
 
-#include "About.h"
-#include "CreditsWindow.h"
-#include "LinkLabel.h"
+#include "ui/About.h"
+#include "ui/CreditsWindow.h"
+#include "ui/widgets/LinkLabel.h"
 
 class TestAbout : public QObject {
     Q_OBJECT

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "CreditsWindow.h"
-#include "IconCredits.h"
+#include "ui/CreditsWindow.h"
+#include "ui/IconCredits.h"
 
 namespace {
 

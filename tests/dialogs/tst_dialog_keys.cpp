@@ -16,9 +16,9 @@
 #include <memory>
 
 #include "PetSnapshot.h"
-#include "Unit2.h"
-#include "petdiy.h"
-#include "petmodify.h"
+#include "ui/Unit2.h"
+#include "ui/petdiy.h"
+#include "ui/petmodify.h"
 
 namespace {
 

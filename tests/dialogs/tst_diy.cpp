@@ -11,8 +11,8 @@
 
 #include "ModalWatcher.h"
 #include "PetSnapshot.h"
-#include "Unit2.h"
-#include "petdiy.h"
+#include "ui/Unit2.h"
+#include "ui/petdiy.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "ModalWatcher.h"
-#include "Unit2.h"
-#include "petmodify.h"
+#include "ui/Unit2.h"
+#include "ui/petmodify.h"
 #include "ui/model/Cp936Text.h"
 #include "ui/model/PanelText.h"
 

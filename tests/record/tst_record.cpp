@@ -9,14 +9,14 @@
 #include <QtTest>
 
 #include "ModalWatcher.h"
-#include "Record.h"
-#include "RecordWindow.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Windows.h"
-#include "petdiy.h"
-#include "petmodify.h"
+#include "ui/Record.h"
+#include "ui/RecordWindow.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Windows.h"
+#include "ui/petdiy.h"
+#include "ui/petmodify.h"
 #include "ui/model/BookRecord.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/IconList.h"
+#include "ui/widgets/IconList.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Windows.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Windows.h"
 
 inline void OpenWindows()
 {

@@ -5,10 +5,10 @@
 #include <QScopeGuard>
 #include <QtTest>
 
-#include "ChoiceEntry.h"
+#include "ui/widgets/ChoiceEntry.h"
 #include "FreshWindows.h"
 #include "ModalWatcher.h"
-#include "Unit3.h"
+#include "ui/Unit3.h"
 
 class TestChooser : public QObject {
     Q_OBJECT

@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "AutoSizeLabel.h"
+#include "ui/widgets/AutoSizeLabel.h"
 #include "FreshWindows.h"
 #include "data/builtin_data.h"
 #include "ui/model/PanelText.h"

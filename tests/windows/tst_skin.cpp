@@ -16,17 +16,17 @@
 #include <memory>
 #include <optional>
 
-#include "About.h"
-#include "Skin.h"
-#include "SkinColours.h"
-#include "SkinPalette.h"
-#include "SkinStyle.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Windows.h"
-#include "petdiy.h"
-#include "petmodify.h"
+#include "ui/About.h"
+#include "ui/skin/Skin.h"
+#include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinPalette.h"
+#include "ui/skin/SkinStyle.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Windows.h"
+#include "ui/petdiy.h"
+#include "ui/petmodify.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QTabBar>
 #include <QtTest>
 
-#include "AutoSizeLabel.h"
-#include "ButtonTabWidget.h"
-#include "RadioList.h"
+#include "ui/widgets/AutoSizeLabel.h"
+#include "ui/widgets/ButtonTabWidget.h"
+#include "ui/widgets/RadioList.h"
 
 class TestWidgets : public QObject {
     Q_OBJECT

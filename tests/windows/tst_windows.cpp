@@ -10,10 +10,10 @@
 
 #include <set>
 
-#include "ChoiceEntry.h"
+#include "ui/widgets/ChoiceEntry.h"
 #include "FreshWindows.h"
 #include "ModalWatcher.h"
-#include "Unit3.h"
+#include "ui/Unit3.h"
 #include "data/builtin_data.h"
 #include "ui/model/PanelText.h"
 

@@ -1,4 +1,4 @@
-#include "Cp936Text.h"
+#include "ui/model/Cp936Text.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "DiyCommit.h"
+#include "ui/model/DiyCommit.h"
 
 #include "engine/pet.h"
 #include "engine/strict_number.h"

@@ -1,4 +1,4 @@
-#include "ModifyModel.h"
+#include "ui/model/ModifyModel.h"
 
 #include <algorithm>
 #include <limits>

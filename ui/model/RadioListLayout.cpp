@@ -1,4 +1,4 @@
-#include "RadioListLayout.h"
+#include "ui/model/RadioListLayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "SkillListEditor.h"
+#include "ui/model/SkillListEditor.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,9 +1,9 @@
-#include "SkinPalette.h"
+#include "ui/skin/SkinPalette.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "SkinColours.h"
+#include "ui/skin/SkinColours.h"
 
 namespace {
 

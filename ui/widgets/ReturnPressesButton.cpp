@@ -1,4 +1,4 @@
-#include "ReturnPressesButton.h"
+#include "ui/widgets/ReturnPressesButton.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

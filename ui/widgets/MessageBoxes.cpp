@@ -1,4 +1,4 @@
-#include "MessageBoxes.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

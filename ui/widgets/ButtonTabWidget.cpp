@@ -1,4 +1,4 @@
-#include "ButtonTabWidget.h"
+#include "ui/widgets/ButtonTabWidget.h"
 
 #include <QCursor>
 #include <QEvent>

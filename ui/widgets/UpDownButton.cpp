@@ -1,4 +1,4 @@
-#include "UpDownButton.h"
+#include "ui/widgets/UpDownButton.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

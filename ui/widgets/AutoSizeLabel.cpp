@@ -1,4 +1,4 @@
-#include "AutoSizeLabel.h"
+#include "ui/widgets/AutoSizeLabel.h"
 
 AutoSizeLabel::AutoSizeLabel(const QString& text, QWidget* parent, QPoint at) : QLabel(text, parent), full_(text)
 {

@@ -1,4 +1,4 @@
-#include "ChoiceEntry.h"
+#include "ui/widgets/ChoiceEntry.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "IconList.h"
+#include "ui/widgets/IconList.h"
 
 #include <utility>
 

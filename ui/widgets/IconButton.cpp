@@ -1,9 +1,9 @@
-#include "IconButton.h"
+#include "ui/widgets/IconButton.h"
 
 #include <QIcon>
 #include <QPushButton>
 
-#include "ReturnPressesButton.h"
+#include "ui/widgets/ReturnPressesButton.h"
 
 QPushButton* MakeIconButton(QWidget* parent, const char* name, const QString& caption, const char* icon,
                             const QRect& geometry)

@@ -1,12 +1,12 @@
-#include "SkinStyle.h"
+#include "ui/skin/SkinStyle.h"
 
 #include <QPainter>
 #include <QStyleOption>
 #include <QTabBar>
 
-#include "SkinColours.h"
-#include "SkinPainting.h"
-#include "SkinPalette.h"
+#include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinPainting.h"
+#include "ui/skin/SkinPalette.h"
 
 using SkinPainting::Face;
 

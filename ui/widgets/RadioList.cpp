@@ -1,4 +1,4 @@
-#include "RadioList.h"
+#include "ui/widgets/RadioList.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

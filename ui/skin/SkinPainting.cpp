@@ -1,10 +1,10 @@
-#include "SkinPainting.h"
+#include "ui/skin/SkinPainting.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "SkinColours.h"
+#include "ui/skin/SkinColours.h"
 
 namespace SkinPainting {
 

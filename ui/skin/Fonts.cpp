@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "ui/skin/Fonts.h"
 
 #include <QFontDatabase>
 #include <QResource>

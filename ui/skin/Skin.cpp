@@ -1,10 +1,10 @@
-#include "Skin.h"
+#include "ui/skin/Skin.h"
 
 #include <QApplication>
 #include <QToolTip>
 
-#include "SkinPalette.h"
-#include "SkinStyle.h"
+#include "ui/skin/SkinPalette.h"
+#include "ui/skin/SkinStyle.h"
 
 namespace {
 

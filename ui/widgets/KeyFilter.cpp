@@ -1,4 +1,4 @@
-#include "KeyFilter.h"
+#include "ui/widgets/KeyFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
