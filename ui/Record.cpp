@@ -1,10 +1,8 @@
 #include "ui/Record.h"
 
 #include <QPointer>
-#include <QPushButton>
 
 #include "ui/RecordWindow.h"
-#include "ui/widgets/ReturnPressesButton.h"
 #include "ui/Unit2.h"
 #include "ui/model/BookRecord.h"
 
@@ -20,12 +18,6 @@ QPointer<RecordWindow>& Window()
     static QPointer<RecordWindow> window;
     return window;
 }
-
-void Refresh()
-{
-    if (RecordWindow* window = Window())
-        window->Refresh();
-}
 }  // namespace
 
 BookRecord& RunRecord()
@@ -33,56 +25,7 @@ BookRecord& RunRecord()
     return Storage();
 }
 
-void NoteRoll(const TPet& before, const TPet& after)
-{
-    Storage().NoteRoll(before, after);
-    Refresh();
-}
-
-void NoteBook(const std::string& book, const TPet& before, const TPet& after)
-{
-    Storage().NoteBook(book, before, after);
-    Refresh();
-}
-
-void NoteCertify(const std::string& skill, const TPet& before, const TPet& after)
-{
-    Storage().NoteCertify(skill, before, after);
-    Refresh();
-}
-
-void NoteCorrection(const TPet& before, const TPet& after)
-{
-    Storage().NoteCorrection(before, after);
-    Refresh();
-}
-
-void NoteCustom(const TPet& before, const TPet& after)
-{
-    Storage().NoteCustom(before, after);
-    Refresh();
-}
-
-void CreateRecordButton(QWidget* mainWindow)
-{
-    auto* button = new QPushButton("记录", mainWindow);
-    button->setObjectName("RecordButton");
-    button->setAccessibleName(button->text());
-    button->setAccessibleDescription("打开打书记录");
-    new ReturnPressesButton(button);  // as on the row's other buttons
-    // The free space between "认证" (ends at 417) and "打书" (starts at 512),
-    // centred, on the row's top and height.
-    button->setGeometry(432, 486, 65, 25);
-    QObject::connect(button, &QPushButton::clicked, mainWindow, [mainWindow] { ShowRecordWindow(mainWindow); });
-    auto* certify = mainWindow->findChild<QWidget*>("BitBtn25");
-    auto* hit = mainWindow->findChild<QWidget*>("BitBtn26");
-    if (certify && hit) {
-        QWidget::setTabOrder(certify, button);
-        QWidget::setTabOrder(button, hit);
-    }
-}
-
-void ShowRecordWindow(QWidget* mainWindow)
+RecordWindow* ShowRecordWindow(QWidget* mainWindow, const std::string& book)
 {
     QPointer<RecordWindow>& window = Window();
     if (!window) {
@@ -91,10 +34,12 @@ void ShowRecordWindow(QWidget* mainWindow)
         window = new RecordWindow(Storage(), mainWindow);
         window->PlaceBeside(mainWindow);
     }
+    window->SetBook(book);
     window->Refresh();
     window->show();
     window->raise();
     window->activateWindow();
+    return window;
 }
 
 RecordWindow* ExistingRecordWindow()

@@ -10,8 +10,7 @@
 #include <algorithm>
 
 #include "ui/skin/Fonts.h"
-#include "ui/widgets/RadioList.h"
-#include "ui/Unit1.h"
+#include "ui/BeastActions.h"
 #include "ui/model/BookOdds.h"
 #include "ui/model/BookRecord.h"
 
@@ -49,7 +48,8 @@ RecordWindow::RecordWindow(const BookRecord& record, QWidget* mainWindow)
     new QVBoxLayout(this);
     createList();
     createFigures();
-    followBookChoices(mainWindow);
+    if (Actions)
+        connect(Actions, &BeastActions::Changed, this, &RecordWindow::Refresh);
     resize(PreferredWidth, PreferredHeight);
 }
 
@@ -97,23 +97,17 @@ void RecordWindow::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void RecordWindow::followBookChoices(QWidget* mainWindow)
+void RecordWindow::SetBook(const std::string& book)
 {
-    // Connected after the main window's own handler, so SelectedBook is
-    // already the new choice when the odds are rewritten.
-    if (!mainWindow)
+    if (book == book_)
         return;
-    for (RadioList* list : mainWindow->findChildren<RadioList*>())
-        connect(list, &RadioList::MarkMoved, this, &RecordWindow::refreshFigures);
+    book_ = book;
+    refreshFigures();
 }
 
 void RecordWindow::Refresh()
 {
     const auto& lines = record_.Lines();
-    if (record_.LinesWritten() < shown_) {  // the record was started again
-        list_->clear();
-        shown_ = 0;
-    }
     const uint64_t fresh = std::min<uint64_t>(record_.LinesWritten() - shown_, lines.size());
     for (std::size_t i = lines.size() - fresh; i < lines.size(); ++i)
         list_->appendPlainText(QString::fromStdString(lines[i]));
@@ -125,7 +119,7 @@ void RecordWindow::Refresh()
 void RecordWindow::refreshFigures()
 {
     counters_->setPlainText(Joined(record_.CounterLines()));
-    odds_->setPlainText(Joined(BookOdds::Lines(record_.Skills(), record_.CertifiedSkill(), SelectedBook)));
+    odds_->setPlainText(Joined(BookOdds::Lines(record_.Skills(), record_.CertifiedSkill(), book_)));
 }
 
 void RecordWindow::PlaceBeside(const QWidget* mainWindow)

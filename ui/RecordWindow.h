@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
 
 class BookRecord;
 class QPlainTextEdit;
@@ -13,9 +14,12 @@ class QPlainTextEdit;
 class RecordWindow : public QWidget {
     Q_OBJECT
 public:
-    // A tool window of `mainWindow` that follows its book choices. The
-    // record must outlive the window.
+    // A tool window of `mainWindow` that follows every change of the beast
+    // through BeastActions. The record must outlive the window.
     RecordWindow(const BookRecord& record, QWidget* mainWindow);
+
+    // The book whose odds the window shows; empty for none chosen yet.
+    void SetBook(const std::string& book);
 
     // Appends the lines added since the last refresh, scrolls to the newest
     // and rewrites the counters and the odds.
@@ -34,7 +38,6 @@ protected:
 private:
     void createList();
     void createFigures();
-    void followBookChoices(QWidget* mainWindow);
     void refreshFigures();
     QPlainTextEdit* makeText(const QString& name);
 
@@ -43,4 +46,5 @@ private:
     QPlainTextEdit* counters_ = nullptr;
     QPlainTextEdit* odds_ = nullptr;
     uint64_t shown_ = 0;  // lines written when last refreshed
+    std::string book_;
 };

@@ -11,13 +11,16 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "ui/About.h"
+#include "ui/BeastActions.h"
 #include "ui/widgets/ButtonTabWidget.h"
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/RadioList.h"
 #include "ui/Record.h"
+#include "ui/RecordWindow.h"
 #include "ui/widgets/ReturnPressesButton.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -37,12 +40,15 @@ struct RowButton {
     int left;
     int width;
     void (TForm1::*handler)();
+    const char* description = nullptr;  // for screen readers, where the caption says too little
 };
 // The button row, left to right.
 const RowButton RowButtons[] = {
     {"BitBtn27", "召唤兽修正", 56, 89, &TForm1::BitBtn27Click},
     {"BitBtn28", "完全DIY", 192, 89, &TForm1::BitBtn28Click},
     {"BitBtn25", "认证", 328, 89, &TForm1::BitBtn25Click},
+    // The free space between "认证" and "打书", centred.
+    {"RecordButton", "记录", 432, 65, &TForm1::RecordButtonClick, "打开打书记录"},
     {"BitBtn26", "打书", 512, 89, &TForm1::BitBtn26Click},
     {"BitBtn1", "关于软件", 648, 65, &TForm1::BitBtn1Click},
 };
@@ -64,7 +70,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     createBookLists();
     createBookPreview();
     createButtonRow();
-    CreateRecordButton(this);
 }
 
 void TForm1::createWindow()
@@ -177,6 +182,8 @@ void TForm1::createButtonRow()
         auto* button = new QPushButton(QString::fromUtf8(row.caption), this);
         button->setObjectName(row.name);
         button->setAccessibleName(button->text());
+        if (row.description)
+            button->setAccessibleDescription(QString::fromUtf8(row.description));
         button->setGeometry(row.left, ButtonRowTop + 10, row.width, 25);
         PressOnReturn(button);
         connect(button, &QPushButton::clicked, this, row.handler);
@@ -202,10 +209,7 @@ void TForm1::FormShow()
 
 void TForm1::SpeedButton1Click(QPushButton* sender)
 {
-    const TPet before = *CurrentBeast;
-    CurrentBeast->LoadBeast(sender->text().toStdString());
-    NoteRoll(before, *CurrentBeast);
-    Form2->RefreshAll();
+    Actions->Roll(sender->text().toStdString());
 }
 
 void TForm1::RadioGroup1Click(const QString& chosen)
@@ -213,6 +217,7 @@ void TForm1::RadioGroup1Click(const QString& chosen)
     const std::string name = chosen.toStdString();
     ShowBook(PanelText::Skill(Form2->Memo2, name));
     SelectedBook = name;
+    emit BookChosen(SelectedBook);
 }
 
 void TForm1::ShowBook(const SkillEntry& book)
@@ -252,12 +257,7 @@ void TForm1::FitPreview()
 
 void TForm1::BitBtn26Click()
 {
-    if (SelectedBook.empty())
-        return;
-    const TPet before = *CurrentBeast;
-    CurrentBeast->HitBook(SelectedBook);
-    NoteBook(SelectedBook, before, *CurrentBeast);
-    Form2->RefreshSkills();
+    Actions->HitBook(SelectedBook);
 }
 
 void TForm1::BitBtn25Click()
@@ -269,13 +269,8 @@ void TForm1::BitBtn25Click()
     }
     Form3->ShowChoices(list);
     Form3->exec();
-    if (!CertifyChoice.empty()) {
-        const TPet before = *CurrentBeast;
-        CurrentBeast->Certify(CertifyChoice);
-        NoteCertify(CertifyChoice, before, *CurrentBeast);
-        CertifyChoice.clear();
-        Form2->RefreshSkills();
-    }
+    if (!CertifyChoice.empty())
+        Actions->Certify(std::exchange(CertifyChoice, {}));
 }
 
 void TForm1::BitBtn27Click()
@@ -291,4 +286,10 @@ void TForm1::BitBtn28Click()
 void TForm1::BitBtn1Click()
 {
     AboutForm->exec();
+}
+
+void TForm1::RecordButtonClick()
+{
+    RecordWindow* window = ShowRecordWindow(this, SelectedBook);
+    connect(this, &TForm1::BookChosen, window, &RecordWindow::SetBook, Qt::UniqueConnection);
 }

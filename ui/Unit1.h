@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ui/Selections.h"
 #include "ui/model/PanelText.h"
 
 class QLabel;
@@ -13,11 +14,6 @@ class QPushButton;
 class RadioList;
 class QScrollArea;
 class QTabWidget;
-
-// The book last chosen in the lists; empty until the first choice.
-extern std::string SelectedBook;
-// The chooser's pick, empty except between the pick and its use.
-extern std::string CertifyChoice;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -31,6 +27,7 @@ public:
     void BitBtn27Click();  // 召唤兽修正
     void BitBtn28Click();  // 完全DIY
     void BitBtn1Click();   // 关于软件
+    void RecordButtonClick();  // 记录
 
     QWidget* Panel5 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -41,6 +38,10 @@ public:
     QLabel* Image1 = nullptr;  // preview icon cell
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* Label1 = nullptr;  // preview description
+
+signals:
+    // A book was chosen in the lists (after SelectedBook is set).
+    void BookChosen(const std::string& book);
 
 protected:
     void showEvent(QShowEvent* event) override;

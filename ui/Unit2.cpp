@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "ui/BeastActions.h"
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/skin/Fonts.h"
 #include "data/builtin_data.h"
@@ -81,6 +82,8 @@ void TForm2::FormCreate()
     CurrentBeast = new TPet(lines);
     CurrentBeast->LoadBeast("芙蓉仙子");
     RefreshAll();
+    if (Actions)
+        connect(Actions, &BeastActions::Changed, this, &TForm2::ShowChange);
 }
 
 void TForm2::createPicture()
@@ -165,15 +168,31 @@ void TForm2::RefreshAll()
     RefreshSkills();
 }
 
+void TForm2::ShowChange(const BeastChange& change)
+{
+    const unsigned parts = BeastChange::PartsFor(change.kind);
+    if (parts == BeastChange::AllParts) {
+        RefreshAll();
+        return;
+    }
+    if (parts & BeastChange::Points)
+        RefreshPoints();
+    if (parts & BeastChange::Attributes)
+        RefreshAttributes();
+    if (parts & BeastChange::Skills)
+        RefreshSkills();
+}
+
 void TForm2::RefreshPicture()
 {
     const int index = PanelText::PictureIndex(Memo1, CurrentBeast->Name);
-    if (index < 0 || index == pictureIndex_)
-        return;
-    pictureIndex_ = index;
-    // Decoded only when first shown, so start-up reads one JPEG, not 24.
-    picture_->setPixmap(QPixmap(QString(":/art/beast_%1.jpg").arg(index, 2, 10, QChar('0'))));
-    picture_->setAccessibleName(QString::fromStdString(CurrentBeast->Name));
+    if (index >= 0 && index != pictureIndex_) {
+        pictureIndex_ = index;
+        // Decoded only when first shown, so start-up reads one JPEG, not 24.
+        picture_->setPixmap(QPixmap(QString(":/art/beast_%1.jpg").arg(index, 2, 10, QChar('0'))));
+        picture_->setAccessibleName(QString::fromStdString(CurrentBeast->Name));
+    }
+    emit Refreshed(BeastChange::Picture);
 }
 
 void TForm2::SetValues(int first, int last)
@@ -186,16 +205,19 @@ void TForm2::SetValues(int first, int last)
 void TForm2::RefreshAptitudes()
 {
     SetValues(1, 9);
+    emit Refreshed(BeastChange::Aptitudes);
 }
 
 void TForm2::RefreshPoints()
 {
     SetValues(10, 17);
+    emit Refreshed(BeastChange::Points);
 }
 
 void TForm2::RefreshAttributes()
 {
     SetValues(18, 23);
+    emit Refreshed(BeastChange::Attributes);
 }
 
 void TForm2::RefreshSkills()
@@ -209,6 +231,7 @@ void TForm2::RefreshSkills()
         slot->setAccessibleName(QString::fromStdString(PanelText::SlotName(entry, s)));
     }
     RefreshMoreSkillsMarker();
+    emit Refreshed(BeastChange::Skills);
 }
 
 QPixmap TForm2::SlotPicture(const SkillEntry& entry) const

@@ -12,6 +12,7 @@
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/widgets/IconList.h"
 #include "engine/pet.h"
+#include "ui/model/BeastChange.h"
 #include "ui/model/PanelText.h"
 
 class QLabel;
@@ -35,6 +36,10 @@ public:
     void RefreshAttributes();  // Hp, Mp, Damage, Defense, Speed, Spirit
     void RefreshSkills();      // the 12 slots, the framed certified slot, the "+N" marker
 
+    // Redraws the parts that `change` touched (BeastChange::PartsFor), in
+    // the order RefreshAll runs them. Connected to BeastActions::Changed.
+    void ShowChange(const BeastChange& change);
+
     // The built-in data the panel holds: catalogue lines, description lines
     // and the 89 icons (index 88 is the certification frame).
     std::vector<std::string> Memo1;
@@ -46,6 +51,10 @@ public:
     // The "+N" marker for the skills without a slot of their own; its
     // tooltip lists them.
     QLabel* MoreSkills() const { return moreSkills_; }
+
+signals:
+    // After each Refresh* has written its part: one BeastChange::Part.
+    void Refreshed(unsigned part);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

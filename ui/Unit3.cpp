@@ -6,7 +6,7 @@
 #include "ui/widgets/ChoiceEntry.h"
 #include "ui/widgets/DialogFlags.h"
 #include "ui/skin/Fonts.h"
-#include "ui/Unit1.h"
+#include "ui/Selections.h"
 
 std::vector<ChoiceEntry*> ChoiceLabels;
 TForm3* Form3 = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/Windows.h"
 
 #include "ui/About.h"
+#include "ui/BeastActions.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -9,6 +10,7 @@
 
 void CreateWindows()
 {
+    Actions = new BeastActions;
     Form1 = new TForm1;
     Form2 = new TForm2;
     Form3 = new TForm3(Form1);
@@ -29,4 +31,6 @@ void DestroyWindows()
     ModifyForm = nullptr;
     DIYForm = nullptr;
     AboutForm = nullptr;
+    delete Actions;
+    Actions = nullptr;
 }

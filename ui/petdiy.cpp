@@ -17,7 +17,7 @@
 #include "ui/widgets/IconButton.h"
 #include "ui/widgets/KeyFilter.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/Record.h"
+#include "ui/BeastActions.h"
 #include "ui/widgets/ReturnPressesButton.h"
 #include "ui/Unit2.h"
 #include "data/builtin_data.h"
@@ -308,10 +308,9 @@ void TDIYForm::SpeedButton4Click()
 
 void TDIYForm::BitBtn1Click()
 {
-    if (!CurrentBeast)
+    if (!Actions || !CurrentBeast)
         return;
-    const TPet before = *CurrentBeast;
-    const DiyCommitResult result = CommitDiy(*CurrentBeast, ShownFields());
+    const DiyCommitResult result = Actions->CommitCustom(ShownFields());
     switch (result.failure) {
     case DiyCommitResult::Failure::Integer:
         ShowErrorReport(this, InvalidIntegerText(Text(result.offending)));
@@ -322,9 +321,6 @@ void TDIYForm::BitBtn1Click()
     case DiyCommitResult::Failure::None:
         break;
     }
-    NoteCustom(before, *CurrentBeast);
-    if (Form2)
-        Form2->RefreshAll();
 }
 
 void TDIYForm::BitBtn2Click()

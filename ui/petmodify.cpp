@@ -18,7 +18,7 @@
 #include "ui/widgets/IconButton.h"
 #include "ui/widgets/KeyFilter.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/Record.h"
+#include "ui/BeastActions.h"
 #include "ui/Unit2.h"
 #include "engine/strict_number.h"
 #include "ui/model/Cp936Text.h"
@@ -286,21 +286,15 @@ void TModifyForm::CheckBox1Click(bool checked)
 
 void TModifyForm::BitBtn1Click()
 {
-    if (!CurrentBeast)
+    if (!Actions || !CurrentBeast)
         return;
-    const TPet before = *CurrentBeast;
     const ModifyModel::CommitResult result =
-        model_.Commit(*CurrentBeast, Edit1->text().toStdString(), Edit2->text().toStdString());
+        Actions->CommitCorrection(model_, Edit1->text().toStdString(), Edit2->text().toStdString());
     if (!result.ok) {
         ShowErrorReport(this, InvalidIntegerText(QString::fromStdString(result.offending)));
         return;
     }
-    NoteCorrection(before, *CurrentBeast);
     ShowLevel(result.level);
-    if (Form2) {
-        Form2->RefreshPoints();
-        Form2->RefreshAttributes();
-    }
 }
 
 void TModifyForm::BitBtn2Click()

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "PetSnapshot.h"
+#include "ui/BeastActions.h"
 #include "ui/Unit2.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
@@ -83,6 +84,7 @@ private:
 
 void TestDialogKeys::init()
 {
+    Actions = new BeastActions;
     panel_ = std::make_unique<TForm2>();
     Form2 = panel_.get();
     QVERIFY(CurrentBeast->LoadBeast("吸血鬼"));
@@ -93,6 +95,7 @@ void TestDialogKeys::cleanup()
     dialog_.reset();
     Form2 = nullptr;
     panel_.reset();
+    delete std::exchange(Actions, nullptr);
 }
 
 QWidget* TestDialogKeys::open(const QString& dialog, const QString& control)

@@ -11,6 +11,7 @@
 
 #include "ModalWatcher.h"
 #include "PetSnapshot.h"
+#include "ui/BeastActions.h"
 #include "ui/Unit2.h"
 #include "ui/petdiy.h"
 
@@ -62,6 +63,7 @@ private:
 
 void TestDiy::init()
 {
+    Actions = new BeastActions;
     panel_ = new TForm2;
     Form2 = panel_;
     form_ = new TDIYForm;
@@ -74,6 +76,7 @@ void TestDiy::cleanup()
     DIYForm = nullptr;
     delete panel_;
     Form2 = nullptr;
+    delete std::exchange(Actions, nullptr);
 }
 
 void TestDiy::layout_data()

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "ModalWatcher.h"
+#include "ui/BeastActions.h"
 #include "ui/Unit2.h"
 #include "ui/petmodify.h"
 #include "ui/model/Cp936Text.h"
@@ -56,6 +57,7 @@ private:
 private slots:
     void init()
     {
+        Actions = new BeastActions;
         Form2 = new TForm2;
         setBeast(0, {25, 12, 13, 11, 14}, 0);
         form = new TModifyForm;
@@ -67,6 +69,7 @@ private slots:
         delete form;
         delete Form2;
         Form2 = nullptr;
+        delete std::exchange(Actions, nullptr);
     }
 
     void layoutAndShow()

@@ -1,0 +1,18 @@
+#include "ui/model/BeastChange.h"
+
+unsigned BeastChange::PartsFor(Kind kind)
+{
+    switch (kind) {
+    case Kind::Roll:
+    case Kind::Custom:
+        return AllParts;
+    case Kind::Book:
+    case Kind::Certify:
+        return Skills;
+    case Kind::Correction:
+        return Points | Attributes;
+    case Kind::NoBook:
+        break;
+    }
+    return NoPart;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// What one user action did to the current beast, as its views hear of it:
+// the kind of action, its book or skill, the beast before it and the beast
+// after it. Built by the action that made the change; read-only for views.
+
+#include <string>
+
+#include "engine/pet.h"
+#include "ui/model/RecordText.h"
+
+struct BeastChange {
+    enum class Kind {
+        Roll,        // a beast button: a new beast of a template
+        Book,        // "打书" with a chosen book (added, overwrote or refused)
+        NoBook,      // "打书" with no book chosen: nothing changed
+        Certify,     // a pick in the certification chooser
+        Correction,  // "提交" in the correction dialog
+        Custom,      // "提交" in the full custom dialog
+    };
+    // The panel parts a kind of change redraws, in this order: every part
+    // for a new or hand-built beast, the skill slots for a book or a
+    // certification, the points and attributes for a correction, nothing
+    // when no book was chosen.
+    enum Part : unsigned {
+        NoPart = 0,
+        Picture = 1u << 0,
+        Aptitudes = 1u << 1,
+        Points = 1u << 2,
+        Attributes = 1u << 3,
+        Skills = 1u << 4,
+        AllParts = Picture | Aptitudes | Points | Attributes | Skills,
+    };
+    static unsigned PartsFor(Kind kind);
+
+    Kind kind = Kind::NoBook;
+    std::string name;  // the template, the book or the certified skill
+    TPet before{{}};   // the beast before the action
+    TPet after{{}};    // the beast after it
+    BookOutcome outcome;  // for Book: what the book did to the slots
+};
