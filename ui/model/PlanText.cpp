@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "ui/model/PlanTargets.h"
+
 namespace {
 std::string Held(const PlanProblem& p, int low, int high)
 {
@@ -90,4 +92,51 @@ std::string PlanText::Number(long double value, int digits)
     char text[64];
     std::snprintf(text, sizeof text, "%.*Lf", digits, value);
     return text;
+}
+
+PlanReport PlanText::Report(const PlanTargets& targets, const std::vector<std::string>& skills,
+                            const std::string& certified, const PlanProblem& settings, int startSkills)
+{
+    PlanReport report;
+    if (targets.Names().empty()) {
+        report.Lines = {"请在左边的书单里勾选目标技能（最多 " + std::to_string(BookPlanner::MaxTargets) + " 个）。"};
+        return report;
+    }
+    const PlanProblem problem = targets.Problem(certified, settings);
+    if (!BookPlanner::Valid(problem)) {
+        report.Lines = {"价格或技能数超出范围。"};
+        return report;
+    }
+    const bool fromBeast = startSkills < 0;
+    const PlanState start =
+        fromBeast ? targets.StateOf(skills, certified, problem.Cap) : PlanTargets::Fresh(startSkills, problem.Cap);
+    const int total = problem.LowTargets + problem.HighTargets;
+    auto& lines = report.Lines;
+    lines.push_back(std::string(fromBeast ? "当前召唤兽：" : "开始：") + std::to_string(start.Skills) + " 个技能，已有目标 " +
+                    std::to_string(start.LowHeld + start.HighHeld) + "/" + std::to_string(total) +
+                    (total < static_cast<int>(targets.Names().size()) ? "（认证的目标算已有）" : ""));
+    const BookPlanner plan(problem);
+    if (plan.Done(start)) {
+        lines.push_back("目标已经达成。");
+        return report;
+    }
+    if (fromBeast) {
+        report.NextBook = targets.BookFor(plan.Action(start), skills, certified);
+        lines.push_back("下一本：" + report.NextBook + "（" + ActionName(plan.Action(start)) + "）");
+    }
+    lines.push_back("");
+    lines.push_back("规划：");
+    for (const std::string& rule : Rules(plan))
+        lines.push_back("  " + rule);
+    PlanProblem straightProblem = problem;
+    straightProblem.Padding = false;
+    const BookPlanner straight(straightProblem);
+    lines.push_back("");
+    for (const std::string& line : Figures("按规划：", plan, start, plan.Quantiles(start)))
+        lines.push_back(line);
+    lines.push_back("");
+    for (const std::string& line : Figures("只打目标书（目标齐全后才垫书）：", straight, start, straight.Quantiles(start)))
+        lines.push_back(line);
+    lines.push_back("规划可省期望花费 " + Number(straight.Figures(start).Cost - plan.Figures(start).Cost));
+    return report;
 }

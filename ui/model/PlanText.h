@@ -7,6 +7,14 @@
 
 #include "ui/model/BookPlanner.h"
 
+class PlanTargets;
+
+// What the planner window shows for one set of choices.
+struct PlanReport {
+    std::vector<std::string> Lines;
+    std::string NextBook;  // the plan's next book on the beast; empty when none
+};
+
 class PlanText {
 public:
     // "打低级目标书", "打高级目标书", "垫书" or "完成".
@@ -20,6 +28,12 @@ public:
     // from `start`, headed by `title`.
     static std::vector<std::string> Figures(const std::string& title, const BookPlanner& plan, PlanState start,
                                             const CostQuantiles& quantiles);
+    // The whole report for `targets` on a beast with these slots and
+    // certified skill: from that beast (`startSkills` < 0) or from a beast of
+    // `startSkills` skills holding no target. Prices and minimum come from
+    // `settings`. Precondition: settings within BookPlanner's ranges.
+    static PlanReport Report(const PlanTargets& targets, const std::vector<std::string>& skills,
+                             const std::string& certified, const PlanProblem& settings, int startSkills);
     // A real value with `digits` decimals, correctly rounded from its
     // binary value.
     static std::string Number(long double value, int digits = 3);
