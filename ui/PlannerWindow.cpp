@@ -10,7 +10,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -52,7 +54,7 @@ PlannerWindow::PlannerWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool
     createPlan();
     if (Actions)
         connect(Actions, &BeastActions::Changed, this, &PlannerWindow::Refresh);
-    resize(760, 560);
+    resize(940, 560);
     Refresh();
 }
 
@@ -61,8 +63,7 @@ PlannerWindow* PlannerWindow::ShowFor(QWidget* mainWindow)
     QPointer<PlannerWindow>& window = Window();
     if (!window) {
         window = new PlannerWindow(mainWindow);
-        if (mainWindow)
-            window->move(mainWindow->geometry().topLeft() + QPoint(40, 40));
+        window->PlaceNear(mainWindow);
     }
     window->show();
     window->raise();
@@ -73,6 +74,21 @@ PlannerWindow* PlannerWindow::ShowFor(QWidget* mainWindow)
 PlannerWindow* PlannerWindow::Existing()
 {
     return Window();
+}
+
+void PlannerWindow::PlaceNear(const QWidget* mainWindow)
+{
+    const QScreen* screen = mainWindow ? mainWindow->screen() : nullptr;
+    if (!screen)
+        return;
+    // Below the main window's title bar, moved right by its width where the
+    // screen has room, else as far right as the screen allows: the main
+    // window's button row and book lists stay in sight where possible.
+    const QRect free = screen->availableGeometry();
+    const QRect main = mainWindow->geometry();
+    const int x = std::max(free.left(), std::min(main.left() + 60, free.right() + 1 - width()));
+    const int y = std::max(free.top(), std::min(main.top() + 60, free.bottom() + 1 - height()));
+    move(x, y);
 }
 
 void PlannerWindow::createTargetLists()
@@ -99,6 +115,8 @@ void PlannerWindow::createTargetLists()
     Chosen->setObjectName("Chosen");
     Chosen->setWordWrap(true);
     Chosen->setTextFormat(Qt::PlainText);
+    // Wide enough for the three tabs side by side.
+    Lists->setMinimumWidth(Lists->tabBar()->sizeHint().width() + 8);
     column->addWidget(Lists, 1);
     column->addWidget(Chosen);
     static_cast<QHBoxLayout*>(layout())->addLayout(column, 2);

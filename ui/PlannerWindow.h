@@ -32,6 +32,9 @@ public:
 
     // The chosen targets, in the order they were checked.
     const std::vector<std::string>& Targets() const { return targets_; }
+    // Puts the window over the main window, offset so that both title bars
+    // show, and inside the screen.
+    void PlaceNear(const QWidget* mainWindow);
     // Solves again for the current settings and beast and rewrites the plan.
     void Refresh();
     // "按规划打一本": the plan's next book on the current beast.
