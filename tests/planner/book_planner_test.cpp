@@ -266,33 +266,22 @@ TEST(BookPlanner, BellmanEquationHoldsForUpToTwelveTargets)
     }
 }
 
-TEST(BookPlanner, TiesGoToFewerBooks)
+TEST(BookPlanner, ExactTiesKeepTheTargetBook)
 {
-    // All targets held and one skill short of the minimum: only a filler
-    // helps. With a target missing on an empty beast, both a low and a
-    // high target cost the same at equal prices; the plan keeps the low one.
-    const BookPlanner plan(Problem(1, 1, 0, 4, 4, 4));
-    EXPECT_EQ(plan.Action({0, 0, 0}), PlanAction::LowTarget);
-    // Equal cost, different books: with the filler free of charge relative
-    // to nothing else, a plan never takes more books for the same cost.
-    for (int n = 0; n <= 24; ++n) {
+    // One target, at least three skills, every price 1: from an empty beast
+    // the target and a filler cost exactly the same (14 books), and take the
+    // same books, so the plan keeps the target, the earlier action.
+    const BookPlanner plan(Problem(0, 1, 3, 1, 1, 1));
+    for (int n : {0, 1}) {
         const PlanState s{n, 0, 0};
-        const PlanAction chosen = plan.Action(s);
-        for (PlanAction act : {PlanAction::LowTarget, PlanAction::HighTarget, PlanAction::Filler}) {
-            if (!plan.Allowed(s, act) || act == chosen)
-                continue;
-            const long double cost = plan.ActionCost(s, act);
-            if (std::fabs(cost - plan.Figures(s).Cost) < 1e-12L * cost) {
-                long double books = 1;
-                for (const PlanOutcome& o : plan.Outcomes(s, act)) {
-                    const PlanFigures f = plan.Figures(o.To);
-                    books += o.Chance * (f.LowBooks + f.HighBooks + f.FillerBooks);
-                }
-                const PlanFigures mine = plan.Figures(s);
-                EXPECT_GE(books, mine.LowBooks + mine.HighBooks + mine.FillerBooks - 1e-12L);
-            }
-        }
+        EXPECT_EQ(plan.Action(s), PlanAction::HighTarget) << n;
+        EXPECT_NEAR(static_cast<double>(plan.ActionCost(s, PlanAction::Filler)),
+                    static_cast<double>(plan.Figures(s).Cost), 1e-13)
+            << n;
     }
+    EXPECT_NEAR(static_cast<double>(plan.Figures({0, 0, 0}).Cost), 14.0, 1e-13);
+    const auto exact = ExactValues(plan, {0, 0, 0});
+    EXPECT_TRUE(exact.at({0, 0, 0}) == Q(14));
 }
 
 TEST(BookPlanner, TheCapBarelyMovesThePlan)

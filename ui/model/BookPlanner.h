@@ -115,7 +115,7 @@ public:
     std::vector<long double> CostDistribution(PlanState start, int64_t last) const;
     // The median and 90th percentile of the cost from `start`. Gives up
     // (leaving -1) when the work would exceed about `budget` state updates.
-    CostQuantiles Quantiles(PlanState start, int64_t budget = 300'000'000) const;
+    CostQuantiles Quantiles(PlanState start, int64_t budget = 50'000'000) const;
 
 private:
     struct Step {

@@ -74,7 +74,7 @@ std::vector<std::string> PlanText::Figures(const std::string& title, const BookP
                                            const CostQuantiles& q)
 {
     const PlanFigures f = plan.Figures(start);
-    const auto quantile = [&](int64_t c) { return c < 0 ? std::string("（算不出）") : std::to_string(c); };
+    const auto quantile = [&](int64_t c) { return c < 0 ? std::string("（计算量过大，未算）") : std::to_string(c); };
     std::vector<std::string> lines = {
         title,
         "期望花费 " + Number(f.Cost),
