@@ -52,8 +52,12 @@ PlannerWindow::PlannerWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool
     createTargetLists();
     createSettings();
     createPlan();
+    // A hidden window solves again when shown, not on every change.
     if (Actions)
-        connect(Actions, &BeastActions::Changed, this, &PlannerWindow::Refresh);
+        connect(Actions, &BeastActions::Changed, this, [this] {
+            if (isVisible())
+                Refresh();
+        });
     resize(940, 560);
     Refresh();
 }
@@ -65,6 +69,7 @@ PlannerWindow* PlannerWindow::ShowFor(QWidget* mainWindow)
         window = new PlannerWindow(mainWindow);
         window->PlaceNear(mainWindow);
     }
+    window->Refresh();
     window->show();
     window->raise();
     window->activateWindow();

@@ -103,6 +103,19 @@ private slots:
                  QString("当前召唤兽：%1 个技能，已有目标 1/2").arg(CurrentBeast->Skills.size()));
     }
 
+    void reopenedWindowShowsTheBeastAsItNowStands()
+    {
+        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        CurrentBeast->Skills.clear();
+        CurrentBeast->CertifiedSkill.clear();
+        Check(w, 0, 14);
+        w->close();
+        Actions->HitBook(BookLists()[0].Items[0]);  // an empty beast always gains it
+        QCOMPARE(CurrentBeast->Skills.size(), std::size_t{1});
+        PlannerWindow::ShowFor(Form1);
+        QCOMPARE(PlanLine(w, "当前召唤兽："), QString("当前召唤兽：1 个技能，已有目标 0/1"));
+    }
+
     void fromSkillCountShowsFiguresButDoesNotHit()
     {
         PlannerWindow* w = PlannerWindow::ShowFor(Form1);

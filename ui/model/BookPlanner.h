@@ -18,7 +18,7 @@
 // covers every minimum total the planner accepts (the window shows 12 slots,
 // so 24 is twice what a player can see) and is far beyond where any plan
 // goes by choice: from 12 skills, reaching 24 takes sum (k+1)^2, k = 12..23,
-// about 4,300 lacking books on average. The tests measure the fold's effect
+// about 4,250 lacking books on average. The tests measure the fold's effect
 // against a higher cap.
 //
 // Prices are whole numbers from 1 to MaxPrice: a free book would let a plan
