@@ -19,6 +19,7 @@
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/RadioList.h"
+#include "ui/PlannerWindow.h"
 #include "ui/Record.h"
 #include "ui/RecordWindow.h"
 #include "ui/widgets/ReturnPressesButton.h"
@@ -46,6 +47,8 @@ struct RowButton {
 const RowButton RowButtons[] = {
     {"BitBtn27", "召唤兽修正", 56, 89, &TForm1::BitBtn27Click},
     {"BitBtn28", "完全DIY", 192, 89, &TForm1::BitBtn28Click},
+    // The free space between "完全DIY" and "认证".
+    {"PlannerButton", "规划", 286, 37, &TForm1::PlannerButtonClick, "打开打书规划"},
     {"BitBtn25", "认证", 328, 89, &TForm1::BitBtn25Click},
     // The free space between "认证" and "打书", centred.
     {"RecordButton", "记录", 432, 65, &TForm1::RecordButtonClick, "打开打书记录"},
@@ -292,4 +295,9 @@ void TForm1::RecordButtonClick()
 {
     RecordWindow* window = ShowRecordWindow(this, SelectedBook);
     connect(this, &TForm1::BookChosen, window, &RecordWindow::SetBook, Qt::UniqueConnection);
+}
+
+void TForm1::PlannerButtonClick()
+{
+    PlannerWindow::ShowFor(this);
 }

@@ -28,6 +28,7 @@ public:
     void BitBtn28Click();  // 完全DIY
     void BitBtn1Click();   // 关于软件
     void RecordButtonClick();  // 记录
+    void PlannerButtonClick();  // 规划
 
     QWidget* Panel5 = nullptr;
     QTabWidget* PageControl1 = nullptr;

@@ -1,0 +1,148 @@
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <algorithm>
+
+#include "FreshWindows.h"
+#include "data/builtin_data.h"
+#include "ui/BeastActions.h"
+#include "ui/PlannerWindow.h"
+
+namespace {
+QListWidget* List(PlannerWindow* w, int k)
+{
+    return w->findChild<QListWidget*>(QString("TargetList%1").arg(k + 1));
+}
+
+void Check(PlannerWindow* w, int k, int row)
+{
+    List(w, k)->item(row)->setCheckState(Qt::Checked);
+}
+
+QString PlanLine(PlannerWindow* w, const QString& start)
+{
+    for (const QString& line : w->Plan->toPlainText().split('\n'))
+        if (line.startsWith(start))
+            return line;
+    return {};
+}
+}  // namespace
+
+class TestPlanner : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { OpenWindows(); }
+    void cleanup() { CloseWindows(); }
+
+    void buttonSitsBetweenDiyAndCertify()
+    {
+        auto* button = Form1->findChild<QPushButton*>("PlannerButton");
+        QVERIFY(button);
+        QCOMPARE(button->text(), QString("规划"));
+        QCOMPARE(button->accessibleDescription(), QString("打开打书规划"));
+        QCOMPARE(button->geometry(), QRect(286, 486, 37, 25));
+        QCOMPARE(Form1->findChild<QPushButton*>("BitBtn28")->nextInFocusChain(), button);
+        QCOMPARE(button->nextInFocusChain(), Form1->findChild<QPushButton*>("BitBtn25"));
+        QCOMPARE(Form1->size(), QSize(732, 523));
+    }
+
+    void madeOnceOnFirstUseAndClosedByEscape()
+    {
+        QCOMPARE(PlannerWindow::Existing(), nullptr);
+        Form1->findChild<QPushButton*>("PlannerButton")->click();
+        PlannerWindow* w = PlannerWindow::Existing();
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("打书规划"));
+        QVERIFY(w->isVisible());
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+        Form1->PlannerButtonClick();
+        QCOMPARE(PlannerWindow::Existing(), w);
+        QVERIFY(w->isVisible());
+    }
+
+    void targetsStopAtTwelve()
+    {
+        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        for (int row = 0; row < 13; ++row)
+            Check(w, 0, row);
+        QCOMPARE(w->Targets().size(), std::size_t{12});
+        QCOMPARE(List(w, 0)->item(12)->checkState(), Qt::Unchecked);
+        QVERIFY(w->Chosen->text().contains("最多选 12 个目标"));
+        List(w, 0)->item(0)->setCheckState(Qt::Unchecked);
+        QCOMPARE(w->Targets().size(), std::size_t{11});
+        QCOMPARE(w->Targets().front(), BookLists()[0].Items[1]);
+    }
+
+    void hitFollowsThePlanThroughActions()
+    {
+        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        QVERIFY(!w->HitButton->isEnabled());  // no target yet
+        CurrentBeast->Skills = {BookLists()[2].Items[3]};
+        CurrentBeast->CertifiedSkill.clear();
+        Check(w, 0, 14);
+        Check(w, 1, 14);
+        QVERIFY(w->HitButton->isEnabled());
+        const QString next = PlanLine(w, "下一本：");
+        QVERIFY(next.startsWith("下一本：" + QString::fromStdString(BookLists()[0].Items[14])));
+        QSignalSpy changes(Actions, &BeastActions::Changed);
+        w->HitButton->click();
+        QCOMPARE(changes.size(), 1);
+        const auto change = changes.at(0).at(0).value<BeastChange>();
+        QCOMPARE(change.kind, BeastChange::Kind::Book);
+        QCOMPARE(change.name, BookLists()[0].Items[14]);
+        QVERIFY(std::count(CurrentBeast->Skills.begin(), CurrentBeast->Skills.end(), change.name) == 1);
+        // The plan follows the beast it was told of.
+        QCOMPARE(PlanLine(w, "当前召唤兽："),
+                 QString("当前召唤兽：%1 个技能，已有目标 1/2").arg(CurrentBeast->Skills.size()));
+    }
+
+    void reopenedWindowShowsTheBeastAsItNowStands()
+    {
+        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        CurrentBeast->Skills.clear();
+        CurrentBeast->CertifiedSkill.clear();
+        Check(w, 0, 14);
+        w->close();
+        Actions->HitBook(BookLists()[0].Items[0]);  // an empty beast always gains it
+        QCOMPARE(CurrentBeast->Skills.size(), std::size_t{1});
+        PlannerWindow::ShowFor(Form1);
+        QCOMPARE(PlanLine(w, "当前召唤兽："), QString("当前召唤兽：1 个技能，已有目标 0/1"));
+    }
+
+    void fromSkillCountShowsFiguresButDoesNotHit()
+    {
+        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        Check(w, 1, 0);
+        w->FromCount->setChecked(true);
+        w->StartSkills->setValue(2);
+        QVERIFY(!w->HitButton->isEnabled());
+        QCOMPARE(PlanLine(w, "开始："), QString("开始：2 个技能，已有目标 0/1"));
+        QVERIFY(!PlanLine(w, "期望花费 ").isEmpty());
+        QVERIFY(!PlanLine(w, "花费中位数 ").isEmpty());
+    }
+
+    void everyInputHasADistinctName()
+    {
+        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        QStringList names;
+        for (QWidget* child : w->findChildren<QWidget*>())
+            if (child->focusPolicy() != Qt::NoFocus && !child->accessibleName().isEmpty())
+                names << child->accessibleName();
+        for (QSpinBox* spin : w->findChildren<QSpinBox*>())
+            QVERIFY2(!spin->accessibleName().isEmpty(), qPrintable(spin->objectName()));
+        for (QListWidget* list : w->findChildren<QListWidget*>())
+            QVERIFY2(!list->accessibleName().isEmpty(), qPrintable(list->objectName()));
+        const auto unique = QSet<QString>(names.begin(), names.end());
+        QCOMPARE(unique.size(), names.size());
+    }
+};
+
+QTEST_MAIN(TestPlanner)
+#include "tst_planner.moc"

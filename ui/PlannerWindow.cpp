@@ -1,0 +1,252 @@
+#include "ui/PlannerWindow.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "data/builtin_data.h"
+#include "ui/BeastActions.h"
+#include "ui/Unit2.h"
+#include "ui/model/PlanTargets.h"
+#include "ui/model/PlanText.h"
+#include "ui/skin/Fonts.h"
+
+namespace {
+QPointer<PlannerWindow>& Window()
+{
+    static QPointer<PlannerWindow> window;
+    return window;
+}
+
+const char* const ListNames[] = {"低级技能", "高级技能", "其他技能"};
+
+QString Joined(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list.join('\n');
+}
+}  // namespace
+
+PlannerWindow::PlannerWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
+{
+    setObjectName("PlannerWindow");
+    setWindowTitle("打书规划");
+    setFont(SongTiFont(13));
+    new QHBoxLayout(this);
+    createTargetLists();
+    createSettings();
+    createPlan();
+    // A hidden window solves again when shown, not on every change.
+    if (Actions)
+        connect(Actions, &BeastActions::Changed, this, [this] {
+            if (isVisible())
+                Refresh();
+        });
+    resize(940, 560);
+    Refresh();
+}
+
+PlannerWindow* PlannerWindow::ShowFor(QWidget* mainWindow)
+{
+    QPointer<PlannerWindow>& window = Window();
+    if (!window) {
+        window = new PlannerWindow(mainWindow);
+        window->PlaceNear(mainWindow);
+    }
+    window->Refresh();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+PlannerWindow* PlannerWindow::Existing()
+{
+    return Window();
+}
+
+void PlannerWindow::PlaceNear(const QWidget* mainWindow)
+{
+    const QScreen* screen = mainWindow ? mainWindow->screen() : nullptr;
+    if (!screen)
+        return;
+    // Below the main window's title bar, moved right by its width where the
+    // screen has room, else as far right as the screen allows: the main
+    // window's button row and book lists stay in sight where possible.
+    const QRect free = screen->availableGeometry();
+    const QRect main = mainWindow->geometry();
+    const int x = std::max(free.left(), std::min(main.left() + 60, free.right() + 1 - width()));
+    const int y = std::max(free.top(), std::min(main.top() + 60, free.bottom() + 1 - height()));
+    move(x, y);
+}
+
+void PlannerWindow::createTargetLists()
+{
+    auto* column = new QVBoxLayout;
+    Lists = new QTabWidget(this);
+    Lists->setObjectName("Lists");
+    Lists->setAccessibleName("目标技能");
+    for (std::size_t k = 0; k < BookLists().size(); ++k) {
+        auto* list = new QListWidget;
+        list->setObjectName(QString("TargetList%1").arg(k + 1));
+        list->setAccessibleName(QString("目标：") + ListNames[k]);
+        for (const std::string& book : BookLists()[k].Items) {
+            auto* item = new QListWidgetItem(QString::fromStdString(book), list);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+        }
+        connect(list, &QListWidget::itemChanged, this, [this, list](QListWidgetItem* item) {
+            toggleTarget(item->text().toStdString(), item->checkState() == Qt::Checked, list, list->row(item));
+        });
+        Lists->addTab(list, ListNames[k]);
+    }
+    Chosen = new QLabel(this);
+    Chosen->setObjectName("Chosen");
+    Chosen->setWordWrap(true);
+    Chosen->setTextFormat(Qt::PlainText);
+    // Wide enough for the three tabs side by side.
+    Lists->setMinimumWidth(Lists->tabBar()->sizeHint().width() + 8);
+    column->addWidget(Lists, 1);
+    column->addWidget(Chosen);
+    static_cast<QHBoxLayout*>(layout())->addLayout(column, 2);
+}
+
+QSpinBox* PlannerWindow::makeSpin(const QString& name, int low, int high, int value)
+{
+    auto* spin = new QSpinBox(this);
+    spin->setObjectName(name);
+    spin->setRange(low, high);
+    spin->setValue(value);
+    connect(spin, &QSpinBox::valueChanged, this, &PlannerWindow::Refresh);
+    return spin;
+}
+
+void PlannerWindow::createSettings()
+{
+    auto* column = new QVBoxLayout;
+    auto* box = new QGroupBox("价格与目标", this);
+    auto* form = new QFormLayout(box);
+    LowPrice = makeSpin("LowPrice", 1, BookPlanner::MaxPrice, 1);
+    HighPrice = makeSpin("HighPrice", 1, BookPlanner::MaxPrice, 10);
+    FillerPrice = makeSpin("FillerPrice", 1, BookPlanner::MaxPrice, 1);
+    MinSkills = makeSpin("MinSkills", 0, 24, 0);
+    MinSkills->setSpecialValueText("不限");
+    const struct {
+        const char* label;
+        QSpinBox* spin;
+    } rows[] = {{"低级书价格", LowPrice}, {"高级/其他书价格", HighPrice}, {"垫书价格", FillerPrice},
+                {"至少技能数", MinSkills}};
+    for (const auto& row : rows) {
+        row.spin->setAccessibleName(row.label);
+        form->addRow(row.label, row.spin);
+    }
+    FromBeast = new QRadioButton("从当前召唤兽开始", box);
+    FromBeast->setObjectName("FromBeast");
+    FromBeast->setChecked(true);
+    FromCount = new QRadioButton("从技能数开始", box);
+    FromCount->setObjectName("FromCount");
+    StartSkills = makeSpin("StartSkills", 0, 24, 4);
+    StartSkills->setAccessibleName("开始时的技能数");
+    form->addRow(FromBeast);
+    form->addRow(FromCount, StartSkills);
+    for (QRadioButton* radio : {FromBeast, FromCount}) {
+        radio->setAccessibleName(radio->text());
+        connect(radio, &QRadioButton::toggled, this, &PlannerWindow::Refresh);
+    }
+    column->addWidget(box);
+    HitButton = new QPushButton("按规划打一本", this);
+    HitButton->setObjectName("HitButton");
+    HitButton->setAccessibleName(HitButton->text());
+    connect(HitButton, &QPushButton::clicked, this, &PlannerWindow::HitButtonClick);
+    column->addWidget(HitButton);
+    column->addStretch(1);
+    static_cast<QHBoxLayout*>(layout())->addLayout(column, 2);
+}
+
+void PlannerWindow::createPlan()
+{
+    Plan = new QPlainTextEdit(this);
+    Plan->setObjectName("Plan");
+    Plan->setAccessibleName("规划");
+    Plan->setReadOnly(true);
+    Plan->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Plan->setTabChangesFocus(true);
+    Plan->setFocusPolicy(Qt::StrongFocus);
+    static_cast<QHBoxLayout*>(layout())->addWidget(Plan, 4);
+}
+
+void PlannerWindow::toggleTarget(const std::string& name, bool checked, QListWidget* list, int row)
+{
+    const auto at = std::find(targets_.begin(), targets_.end(), name);
+    if (checked && at == targets_.end()) {
+        if (static_cast<int>(targets_.size()) >= BookPlanner::MaxTargets) {
+            const QSignalBlocker quiet(list);
+            list->item(row)->setCheckState(Qt::Unchecked);
+            Chosen->setText(QString("最多选 %1 个目标。").arg(BookPlanner::MaxTargets));
+            return;
+        }
+        targets_.push_back(name);
+    } else if (!checked && at != targets_.end()) {
+        targets_.erase(at);
+    }
+    Refresh();
+}
+
+void PlannerWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the window as it does a dialog; the choices stay.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void PlannerWindow::Refresh()
+{
+    QStringList names;
+    for (const std::string& t : targets_)
+        names << QString::fromStdString(t);
+    Chosen->setText(QString("已选目标（%1/%2）：%3")
+                        .arg(targets_.size())
+                        .arg(BookPlanner::MaxTargets)
+                        .arg(names.isEmpty() ? QString("无") : names.join("、")));
+    StartSkills->setEnabled(FromCount->isChecked());
+    const TPet* beast = CurrentBeast;
+    const std::vector<std::string> none;
+    const std::vector<std::string>& skills = beast ? beast->Skills : none;
+    const std::string certified = beast ? beast->CertifiedSkill : std::string();
+    PlanProblem settings;
+    settings.LowPrice = LowPrice->value();
+    settings.HighPrice = HighPrice->value();
+    settings.FillerPrice = FillerPrice->value();
+    settings.MinSkills = MinSkills->value();
+    const PlanReport report =
+        PlanText::Report(PlanTargets(targets_), skills, certified, settings,
+                         FromCount->isChecked() ? StartSkills->value() : -1);
+    Plan->setPlainText(Joined(report.Lines));
+    nextBook_ = FromBeast->isChecked() ? report.NextBook : std::string();
+    HitButton->setEnabled(!nextBook_.empty());
+    HitButton->setAccessibleDescription(nextBook_.empty() ? QString() : "下一本：" + QString::fromStdString(nextBook_));
+}
+
+void PlannerWindow::HitButtonClick()
+{
+    if (!nextBook_.empty() && Actions)
+        Actions->HitBook(nextBook_);
+}
