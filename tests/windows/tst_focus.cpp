@@ -9,7 +9,6 @@
 #include <QStyleOptionButton>
 #include <QDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QtTest>

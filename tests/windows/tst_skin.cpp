@@ -22,6 +22,7 @@
 #include "ui/RecordWindow.h"
 #include "ui/skin/Skin.h"
 #include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinPainting.h"
 #include "ui/skin/SkinPalette.h"
 #include "ui/skin/SkinStyle.h"
 #include "ui/Unit1.h"
@@ -120,6 +121,7 @@ private slots:
     void pickerButtonLightsUnderMouse();
     void groupTitlesClearTheirFrames();
     void unpolishUndoesPolish();
+    void focusColourReadsOnAnyBackground();
 };
 
 void TestSkin::textReadsOnItsBackground_data()
@@ -358,7 +360,7 @@ void TestSkin::groupTitlesClearTheirFrames()
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
-            if (box->title().isEmpty() || !box->isVisible())
+            if (box->title().isEmpty() || !box->isVisible() || box->window() != window)
                 continue;
             titles << box->title();
             QStyleOptionGroupBox option;
@@ -410,6 +412,22 @@ void TestSkin::unpolishUndoesPolish()
     QVERIFY(hovering.testAttribute(Qt::WA_Hover));
     bar.setStyle(nullptr);
     hovering.setStyle(nullptr);
+}
+
+void TestSkin::focusColourReadsOnAnyBackground()
+{
+    // Every grey and every colour of the skin, dark wood to cream.
+    QList<QColor> backgrounds;
+    for (int grey = 0; grey < 256; ++grey)
+        backgrounds << QColor(grey, grey, grey);
+    using namespace SkinColours;
+    for (const QRgb rgb : {Parchment, ParchmentDeep, Cream, ReadOnlyField, GoldTop, Gold, GoldBottom, WoodDark, Wood,
+                           WoodLight, Tan, Link})
+        backgrounds << QColor(rgb);
+    for (const QColor& background : backgrounds) {
+        const double contrast = ContrastRatio(SkinPainting::FocusColourOn(background), background);
+        QVERIFY2(contrast >= 3.0, qPrintable(QString("%1: %2").arg(background.name()).arg(contrast)));
+    }
 }
 
 QTEST_MAIN(TestSkin)

@@ -184,8 +184,8 @@ void FocusRing(QPainter& painter, const QRect& rect, const QColor& colour)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    // A cosmetic pen of two pixels on the rect's inner edge: one pixel in from
-    // each side, so the ring keeps inside `rect` at any device pixel ratio.
+    // A pen two pixels wide, centred one pixel in from each edge, covers
+    // exactly the outer two rows and columns of `rect`.
     painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
     painter.restore();

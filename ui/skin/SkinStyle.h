@@ -3,9 +3,10 @@
 // own painting of button faces, tabs, group frames, fields, tooltips and
 // focus marks, and the skin's palette as its standard palette.
 //
-// It overrides painting only, never a metric, a size or a sub-rectangle, so
-// every widget keeps exactly the geometry Fusion gives it. It changes no
-// behaviour; hover is switched on for tabs so they can light up.
+// It overrides painting only (and the look of a focused link in a text),
+// never a metric, a size or a sub-rectangle, so every widget keeps exactly
+// the geometry Fusion gives it. It changes no behaviour; hover is switched
+// on for tabs so they can light up.
 //
 // Focus shows on every control that takes it, from the first showing on,
 // not only after a key press: a solid ring (SkinPainting::FocusRing) in ink
