@@ -9,6 +9,7 @@
 #include <QStyleOptionButton>
 #include <QDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QtTest>
@@ -45,6 +46,8 @@ QImage Grab(QWidget* window)
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// `element` in the window's (logical) coordinates; the images in device
+// pixels, so the outline's length is counted in device pixels too.
 FocusChange Compare(const QImage& before, const QImage& after, const QRect& element)
 {
     std::vector<double> contrasts;
@@ -55,7 +58,7 @@ FocusChange Compare(const QImage& before, const QImage& after, const QRect& elem
     std::sort(contrasts.begin(), contrasts.end(), std::greater<>());
     FocusChange change;
     change.changed = static_cast<int>(contrasts.size());
-    change.outline = 2 * (element.width() + element.height());
+    change.outline = qRound(2 * (element.width() + element.height()) * before.devicePixelRatio());
     if (change.outline <= change.changed)
         change.contrast = contrasts[static_cast<std::size_t>(change.outline - 1)];
     return change;
@@ -197,6 +200,12 @@ void TestFocus::everyTabStopShowsFocus_data()
     QTest::newRow("certification chooser") << WindowOf([] {
         Form3->ShowChoices({"雷击", "落岩", "水攻"});
         return static_cast<QWidget*>(Form3);
+    });
+    QTest::newRow("message box") << WindowOf([]() -> QWidget* {
+        auto* box = new QMessageBox(QMessageBox::NoIcon, "提示信息", "此召唤兽无可认证技能或已经认证！",
+                                    QMessageBox::Ok, Form1);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        return box;
     });
     QTest::newRow("book record") << WindowOf([]() -> QWidget* {
         Form1->RecordButtonClick();
