@@ -67,5 +67,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(NOT DASHU_FONT_BUNDLED)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-noto-cjk)
+else()
+  # The built-in faces hold the program's own texts only; Chinese that users
+  # type beyond them (a beast's name, an element) draws in Noto CJK.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-noto-cjk)
 endif()
 include(CPack)

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/widgets/CentredOver.h"
+#include "ui/widgets/FirstLinkOnTab.h"
 #include "ui/IconCredits.h"
 
 namespace {
@@ -62,6 +63,7 @@ void TCreditsWindow::createIntro()
     Intro->setWordWrap(true);
     Intro->setOpenExternalLinks(true);
     Intro->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    new FirstLinkOnTab(Intro);
     Intro->setAccessibleName(QStringLiteral("图标来源与许可"));
     Intro->setAccessibleDescription(QTextDocumentFragment::fromHtml(html).toPlainText());
     layout()->addWidget(Intro);

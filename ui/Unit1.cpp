@@ -141,9 +141,11 @@ RadioList* TForm1::MakeBookList(int index, int columns)
         items.append(QString::fromStdString(item));
     auto* group = new RadioList(QString("RadioGroup%1").arg(index + 1), items, columns);
     group->setAccessibleName(QString::fromStdString(list.Title).trimmed() + "书单");
-    for (int i = 0; i < group->Count(); ++i)
+    for (int i = 0; i < group->Count(); ++i) {
         group->Item(i)->setToolTip(
             QString::fromStdString(PanelText::ToolTip(PanelText::Skill(DescriptionLines(), list.Items[i]))));
+        group->Item(i)->setAccessibleDescription(QString::fromStdString(SkillDescription(list.Items[i])));
+    }
     connect(group, &RadioList::MarkMoved, this, &TForm1::RadioGroup1Click);
     PageControl2->addTab(group, QString::fromStdString(list.Title));
     return group;

@@ -16,6 +16,7 @@
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/IconButton.h"
 #include "ui/widgets/KeyFilter.h"
+#include "ui/widgets/ListItemKeys.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/BeastActions.h"
 #include "ui/widgets/ReturnPressesButton.h"
@@ -60,6 +61,14 @@ constexpr EditRow AptitudeEdits[] = {
 };
 constexpr EditRow GrowthEdit = {"Label9", "Edit8", "成    长：", "成长", 256, 5};
 constexpr int LabelDrop = 4;  // a label's top below its edit's
+
+// A skill of a list, its description there for screen readers.
+QListWidgetItem* SkillItem(const QString& skill)
+{
+    auto* item = new QListWidgetItem(skill);
+    item->setData(Qt::AccessibleDescriptionRole, Text(SkillDescription(skill.toStdString())));
+    return item;
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int x, int y)
 {
@@ -162,7 +171,7 @@ void TDIYForm::createSkillLists()
     ListBox2 = Named(new QListWidget(GroupBox1), "ListBox2", QStringLiteral("全部技能"));
     ListBox2->setGeometry(160, 24, 121, 260);
     for (const std::string& line : DescriptionLines())
-        ListBox2->addItem(Text(std::string(LineKey(line))));
+        ListBox2->addItem(SkillItem(Text(std::string(LineKey(line)))));
 }
 
 void TDIYForm::createCertification()
@@ -193,6 +202,9 @@ void TDIYForm::connectHandlers()
     connect(SpeedButton4, &QToolButton::clicked, this, &TDIYForm::SpeedButton4Click);
     connect(ListBox2, &QListWidget::itemDoubleClicked, this, &TDIYForm::ListBox2DblClick);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TDIYForm::ListBox1DblClick);
+    // From the keyboard, Return or Space on a list does what a double click does.
+    connect(new ListItemKeys(ListBox2), &ListItemKeys::Pressed, this, &TDIYForm::ListBox2DblClick);
+    connect(new ListItemKeys(ListBox1), &ListItemKeys::Pressed, this, &TDIYForm::ListBox1DblClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TDIYForm::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TDIYForm::BitBtn2Click);
 }
@@ -222,7 +234,7 @@ void TDIYForm::ShowSkills(const std::vector<std::string>& skills, int selected)
 {
     ListBox1->clear();
     for (const std::string& skill : skills)
-        ListBox1->addItem(Text(skill));
+        ListBox1->addItem(SkillItem(Text(skill)));
     ListBox1->setCurrentRow(selected);
 }
 
@@ -258,7 +270,7 @@ void TDIYForm::SpeedButton1Click()
     SkillListEditor editor(ListedSkills());
     switch (editor.Add(item->text().toStdString())) {
     case SkillListEditor::AddResult::Added:
-        ListBox1->addItem(item->text());
+        ListBox1->addItem(SkillItem(item->text()));
         break;
     case SkillListEditor::AddResult::Duplicate:
         ShowInfoMessage(this, Text(SkillListEditor::DuplicateMessage()));

@@ -11,7 +11,20 @@
 #include <QTest>
 #include <QTextLayout>
 
+#include <QComboBox>
+#include <QPainterPath>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <iconv.h>
+
+#include <functional>
+
 #include "ui/skin/Fonts.h"
+#include "ui/petdiy.h"
+#include "ui/petmodify.h"
+#include "ui/Unit2.h"
+#include "ui/Windows.h"
 
 namespace {
 
@@ -94,6 +107,31 @@ QStringList DrawingFamilies(const QFont& font, const QString& text)
     return families;
 }
 
+// Every character of GB 2312 (rows and cells 0xA1 to 0xFE), decoded by the
+// system's iconv, apart from the tables of this program.
+QString Gb2312Characters()
+{
+    QString all;
+    iconv_t cd = iconv_open("UTF-8", "GB2312");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return all;
+    for (int row = 0xA1; row <= 0xF7; ++row)
+        for (int cell = 0xA1; cell <= 0xFE; ++cell) {
+            char in[2] = {static_cast<char>(row), static_cast<char>(cell)};
+            char out[8] = {};
+            char* from = in;
+            char* to = out;
+            std::size_t left = 2;
+            std::size_t room = sizeof out;
+            if (iconv(cd, &from, &left, &to, &room) != static_cast<std::size_t>(-1))
+                all += QString::fromUtf8(out, to - out);
+        }
+    iconv_close(cd);
+    return all;
+}
+
+using FontOf = std::function<QFont()>;
+
 QFont Bold(QFont font)
 {
     font.setBold(true);
@@ -112,7 +150,11 @@ private slots:
     void facesHoldEveryProgramText_data();
     void facesHoldEveryProgramText();
     void typedCharacterBeyondTheFaceFallsBack();
+    void everyGb2312CharacterDrawsInTypedText_data();
+    void everyGb2312CharacterDrawsInTypedText();
 };
+
+Q_DECLARE_METATYPE(FontOf)
 
 void TestFonts::initTestCase()
 {
@@ -187,6 +229,62 @@ void TestFonts::typedCharacterBeyondTheFaceFallsBack()
     const QStringList families = DrawingFamilies(SongTiFont(14), QStringLiteral("名") + rare);
     QCOMPARE(families.size(), 2);
     QVERIFY2(families.contains(BuiltInSongFamily()), qPrintable(families.join(u',')));
+}
+
+void TestFonts::everyGb2312CharacterDrawsInTypedText_data()
+{
+    QTest::addColumn<FontOf>("fontOf");
+    QTest::newRow("correction dialog, name") << FontOf([] { return ModifyForm->Edit1->font(); });
+    QTest::newRow("custom dialog, element") << FontOf([] { return DIYForm->ComboBox1->lineEdit()->font(); });
+    QTest::newRow("beast panel, values") << FontOf([] { return Form2->findChild<QLabel*>("Label1")->font(); });
+}
+
+void TestFonts::everyGb2312CharacterDrawsInTypedText()
+{
+    // The fonts the README promises: the built-in faces and Noto CJK, which
+    // the package recommends and the build needs anyway.
+    const QString promised = QStringLiteral("Noto Serif CJK SC");
+    QVERIFY2(QFontDatabase::families().contains(promised), "install fonts-noto-cjk");
+    QFETCH(FontOf, fontOf);
+    CreateWindows();
+    const QFont font = fontOf();
+    DestroyWindows();
+    const QString all = Gb2312Characters();
+    QCOMPARE(all.size(), 7445);  // 6763 hanzi and 682 other characters
+    QTextLayout layout(all, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList faults;
+    int glyphs = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QString family = run.rawFont().familyName();
+        if (family != BuiltInSongFamily() && family != promised)
+            faults << QStringLiteral("drawn in %1").arg(family);
+        for (const quint32 glyph : run.glyphIndexes()) {
+            ++glyphs;
+            if (glyph == 0)  // the face's empty box
+                faults << QStringLiteral("no glyph in %1").arg(family);
+        }
+    }
+    QCOMPARE(glyphs, static_cast<int>(all.size()));
+    // And each glyph has an outline: none draws as nothing.
+    const QRawFont builtIn = QRawFont::fromFont(font);
+    QFont noto(promised);
+    noto.setPixelSize(font.pixelSize());
+    const QRawFont fallback = QRawFont::fromFont(noto);
+    QCOMPARE(builtIn.familyName(), BuiltInSongFamily());
+    QCOMPARE(fallback.familyName(), promised);
+    for (const QChar c : all) {
+        if (c.isSpace())
+            continue;
+        const QRawFont& face = builtIn.supportsCharacter(c) ? builtIn : fallback;
+        const QList<quint32> index = face.glyphIndexesForString(QString(c));
+        if (index.size() != 1 || index[0] == 0 || face.pathForGlyph(index[0]).isEmpty())
+            faults << QStringLiteral("U+%1 draws nothing").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QStringLiteral(", "))));
+    QCOMPARE(DrawingFamilies(font, QStringLiteral("我的小猫咪")).size(), 2);
 }
 
 QTEST_MAIN(TestFonts)

@@ -14,6 +14,7 @@
 #include "ui/BeastActions.h"
 #include "ui/Unit2.h"
 #include "ui/petdiy.h"
+#include "data/builtin_data.h"
 
 namespace {
 
@@ -48,6 +49,9 @@ private slots:
     void showOffersTheTemplate();
     void addRefusesDuplicatesBeforeTheCap();
     void doubleClicksAddAndRemove();
+    void keysActAsDoubleClicks_data();
+    void keysActAsDoubleClicks();
+    void itemsDescribeTheirSkills();
     void movesFollowTheEntry();
     void keyFilters_data();
     void keyFilters();
@@ -176,6 +180,58 @@ void TestDiy::doubleClicksAddAndRemove()
     QCOMPARE(Rows(form_->ListBox1).last(), QStringLiteral("反击"));
     DoubleClick(form_->ListBox1, 0);
     QCOMPARE(Rows(form_->ListBox1), (QStringList{"夜战", "吸血", "鬼魂术", "弱点水", "反击"}));
+}
+
+void TestDiy::keysActAsDoubleClicks_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestDiy::keysActAsDoubleClicks()
+{
+    QFETCH(int, key);
+    QVERIFY(CurrentBeast->LoadBeast("吸血鬼"));
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+    const TPet before = *CurrentBeast;
+    form_->ListBox2->setFocus();
+    form_->ListBox2->setCurrentRow(1);  // 反击
+    QTest::keyClick(form_->ListBox2, Qt::Key(key));
+    QCOMPARE(Rows(form_->ListBox1), (QStringList{"偷袭", "夜战", "吸血", "鬼魂术", "弱点水", "反击"}));
+    form_->ListBox1->setFocus();
+    form_->ListBox1->setCurrentRow(0);
+    QTest::keyClick(form_->ListBox1, Qt::Key(key));
+    QCOMPARE(Rows(form_->ListBox1), (QStringList{"夜战", "吸血", "鬼魂术", "弱点水", "反击"}));
+    // The keys only edit the list; the beast changes on "提交" alone.
+    QVERIFY(PetSnapshot(*CurrentBeast) == PetSnapshot(before));
+    QVERIFY(form_->isVisible());
+    // With a modifier the key is the list's own again.
+    QTest::keyClick(form_->ListBox1, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(Rows(form_->ListBox1), (QStringList{"夜战", "吸血", "鬼魂术", "弱点水", "反击"}));
+}
+
+void TestDiy::itemsDescribeTheirSkills()
+{
+    QVERIFY(CurrentBeast->LoadBeast("吸血鬼"));
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+    form_->ListBox2->setCurrentRow(1);
+    form_->SpeedButton1Click();
+    for (const QListWidget* list : {form_->ListBox1, form_->ListBox2}) {
+        QVERIFY(list->count() > 0);
+        for (int i = 0; i < list->count(); ++i) {
+            const QString skill = list->item(i)->text();
+            const QString description = list->item(i)->data(Qt::AccessibleDescriptionRole).toString();
+            QVERIFY2(!description.isEmpty(), qPrintable(skill));
+            QCOMPARE(description, QString::fromStdString(SkillDescription(skill.toStdString())));
+        }
+    }
+    QCOMPARE(form_->ListBox1->item(1)->text(), QStringLiteral("夜战"));
+    QCOMPARE(form_->ListBox1->item(1)->data(Qt::AccessibleDescriptionRole).toString(),
+             QStringLiteral("具备夜战能力，不受夜间攻防能力下降的影响"));
 }
 
 void TestDiy::movesFollowTheEntry()

@@ -2,6 +2,7 @@
 // and tab states that can be told apart, and not one geometry changed from
 // the Fusion style it paints over.
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -16,9 +17,12 @@
 #include <memory>
 #include <optional>
 
+#include "FreshWindows.h"
 #include "ui/About.h"
+#include "ui/RecordWindow.h"
 #include "ui/skin/Skin.h"
 #include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinPainting.h"
 #include "ui/skin/SkinPalette.h"
 #include "ui/skin/SkinStyle.h"
 #include "ui/Unit1.h"
@@ -115,6 +119,9 @@ private slots:
     void tabStatesLookDifferent();
     void iconButtonShowsAFaceAtRest();
     void pickerButtonLightsUnderMouse();
+    void groupTitlesClearTheirFrames();
+    void unpolishUndoesPolish();
+    void focusColourReadsOnAnyBackground();
 };
 
 void TestSkin::textReadsOnItsBackground_data()
@@ -341,6 +348,86 @@ void TestSkin::pickerButtonLightsUnderMouse()
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));  // outside: no click
     QVERIFY(pressed != hovered);
     QVERIFY(pressed != resting);
+}
+
+void TestSkin::groupTitlesClearTheirFrames()
+{
+    OpenWindows();
+    Form1->RecordButtonClick();
+    QStringList titles;
+    QStringList crossed;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
+            if (box->title().isEmpty() || !box->isVisible() || box->window() != window)
+                continue;
+            titles << box->title();
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.textAlignment = box->alignment();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+            // The frame line is the one thing drawn in light wood; it must
+            // be there, and every row of it lie below the title.
+            const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            int lineTop = image.height();
+            int linePixels = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if ((image.pixel(x, y) & 0xffffff) == SkinColours::WoodLight) {
+                        lineTop = std::min(lineTop, y);
+                        ++linePixels;
+                    }
+            QVERIFY2(linePixels > box->width(), qPrintable(box->title()));
+            if (lineTop <= title.bottom())
+                crossed << QStringLiteral("%1 (line at %2, title down to %3)").arg(box->title()).arg(lineTop).arg(title.bottom());
+        }
+    }
+    titles.sort();
+    // The custom dialog's, the correction dialog's two and the book record's.
+    QVERIFY2(titles.size() >= 5, qPrintable(titles.join(u',')));
+    for (const QString& title : {QStringLiteral("技能"), QStringLiteral("比例分配"), QStringLiteral("潜能点分配")})
+        QVERIFY2(titles.contains(title), qPrintable(titles.join(u',')));
+    CloseWindows();
+    QVERIFY2(crossed.isEmpty(), qPrintable(crossed.join(QStringLiteral("; "))));
+}
+
+void TestSkin::unpolishUndoesPolish()
+{
+    SkinStyle style;
+    QTabBar bar;
+    bar.setStyle(&style);
+    bar.ensurePolished();
+    QVERIFY(bar.testAttribute(Qt::WA_Hover));
+    style.unpolish(&bar);
+    QVERIFY(!bar.testAttribute(Qt::WA_Hover));
+    // Hover that the widget asked for itself stays.
+    QTabBar hovering;
+    hovering.setAttribute(Qt::WA_Hover);
+    hovering.setStyle(&style);
+    hovering.ensurePolished();
+    style.unpolish(&hovering);
+    QVERIFY(hovering.testAttribute(Qt::WA_Hover));
+    bar.setStyle(nullptr);
+    hovering.setStyle(nullptr);
+}
+
+void TestSkin::focusColourReadsOnAnyBackground()
+{
+    // Every grey and every colour of the skin, dark wood to cream.
+    QList<QColor> backgrounds;
+    for (int grey = 0; grey < 256; ++grey)
+        backgrounds << QColor(grey, grey, grey);
+    using namespace SkinColours;
+    for (const QRgb rgb : {Parchment, ParchmentDeep, Cream, ReadOnlyField, GoldTop, Gold, GoldBottom, WoodDark, Wood,
+                           WoodLight, Tan, Link})
+        backgrounds << QColor(rgb);
+    for (const QColor& background : backgrounds) {
+        const double contrast = ContrastRatio(SkinPainting::FocusColourOn(background), background);
+        QVERIFY2(contrast >= 3.0, qPrintable(QString("%1: %2").arg(background.name()).arg(contrast)));
+    }
 }
 
 QTEST_MAIN(TestSkin)

@@ -111,6 +111,9 @@ void TestWindows::choosingBookShowsItsOwnIconAndDescription()
     const int i = static_cast<int>(std::find(items.begin(), items.end(), book.toStdString()) - items.begin());
     QCOMPARE(item(list, i)->toolTip(), tip);
     QCOMPARE(Form1->Label1->accessibleDescription(), description);
+    // The item itself tells a screen reader what the book teaches.
+    QCOMPARE(item(list, i)->accessibleDescription(), description);
+    QVERIFY(!description.isEmpty());
 }
 
 void TestWindows::previewScrollsOnlyWhenTextOverflows()

@@ -3,7 +3,8 @@
 // Windows fonts; the program carries its own stand-ins, cut from Noto Serif
 // and Noto Sans CJK SC down to the characters its texts use, so that it draws
 // its Chinese even where no Chinese font is installed. Characters a user
-// types beyond those fall back to the installed fonts.
+// types beyond those fall back to Noto CJK, which the package recommends
+// and the run script installs.
 
 #include <QFont>
 #include <QString>

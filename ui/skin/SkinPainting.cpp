@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinPalette.h"
 
 namespace SkinPainting {
 
@@ -160,14 +161,11 @@ void Field(QPainter& painter, const QRect& rect, const QBrush& fill, bool focuse
 {
     painter.save();
     painter.setBrush(fill);
-    painter.setPen(QColor(focused ? WoodDark : WoodLight));
+    painter.setPen(QColor(WoodLight));
     painter.drawRect(Inner(rect, 0));
-    if (focused) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QColor(GoldBottom));
-        painter.drawRect(Inner(rect, 1));
-    }
     painter.restore();
+    if (focused)
+        FocusRing(painter, rect, FocusColourOn(fill.color()));
 }
 
 void TipPanel(QPainter& painter, const QRect& rect)
@@ -179,14 +177,34 @@ void TipPanel(QPainter& painter, const QRect& rect)
     painter.restore();
 }
 
-void FocusRing(QPainter& painter, const QRect& rect)
+void FocusRing(QPainter& painter, const QRect& rect, const QColor& colour)
 {
+    if (rect.width() < 4 || rect.height() < 4)
+        return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(Ink), 1, Qt::DotLine));
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    // A pen two pixels wide, centred one pixel in from each edge, covers
+    // exactly the outer two rows and columns of `rect`.
+    painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
     painter.restore();
+}
+
+QColor FocusColourOn(const QColor& background)
+{
+    // Ink reaches 3:1 on any background of relative luminance above 0.136;
+    // below that, pale gold reaches it.
+    const QColor ink(Ink);
+    const QColor pale(PaleText);
+    return ContrastRatio(ink, background) >= ContrastRatio(pale, background) ? ink : pale;
+}
+
+QRect GroupFrameRect(const QRect& rect, const QRect& title)
+{
+    if (title.isEmpty())
+        return rect;
+    return rect.adjusted(0, title.bottom() + 1 - rect.top() + 1, 0, 0);
 }
 
 }  // namespace SkinPainting

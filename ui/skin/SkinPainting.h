@@ -8,6 +8,7 @@
 class QPainter;
 class QRect;
 class QBrush;
+class QColor;
 
 namespace SkinPainting {
 
@@ -35,14 +36,24 @@ void TabPane(QPainter& painter, const QRect& rect);
 // An engraved wooden line around a group box's contents.
 void GroupFrame(QPainter& painter, const QRect& rect);
 
-// An edit field: `fill`, framed in wood, the frame doubled in gold when
-// focused.
+// An edit field: `fill`, framed in light wood; focused, the frame turns into
+// the focus ring.
 void Field(QPainter& painter, const QRect& rect, const QBrush& fill, bool focused);
 
 // A tooltip's cream panel with a wooden edge.
 void TipPanel(QPainter& painter, const QRect& rect);
 
-// The keyboard focus mark: a dotted ink ring.
-void FocusRing(QPainter& painter, const QRect& rect);
+// The keyboard focus mark: a solid ring two pixels wide just inside `rect`,
+// in `colour`. A rect under 4 x 4 pixels gets none.
+void FocusRing(QPainter& painter, const QRect& rect, const QColor& colour);
+
+// The focus ring's colour on `background`: ink on parchment, gold and light
+// faces, pale gold on wood; at least 3:1 against it either way.
+QColor FocusColourOn(const QColor& background);
+
+// Where the frame of a group box runs when its title occupies `title`
+// (empty: no title): the top line passes below the title, so no line
+// crosses it. `rect` is the whole box.
+QRect GroupFrameRect(const QRect& rect, const QRect& title);
 
 }  // namespace SkinPainting

@@ -1,8 +1,12 @@
 #include "ui/skin/SkinStyle.h"
 
+#include <QAbstractScrollArea>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTabBar>
+#include <QTextCharFormat>
+
+#include <memory>
 
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinPainting.h"
@@ -20,11 +24,56 @@ QPalette SkinStyle::standardPalette() const
     return SkinPalette();
 }
 
+namespace {
+
+// Marks a widget whose hover this style switched on, so that unpolish()
+// switches off only what polish() switched on.
+constexpr char HoverBySkin[] = "skinHover";
+
+// The colour a focus mark stands on: the one the caller names, else the
+// window's.
+QColor FocusBackground(const QStyleOption* option)
+{
+    if (const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
+        focus && focus->backgroundColor.isValid())
+        return focus->backgroundColor;
+    return option->palette.color(QPalette::Window);
+}
+
+}  // namespace
+
 void SkinStyle::polish(QWidget* widget)
 {
     QProxyStyle::polish(widget);
-    if (qobject_cast<QTabBar*>(widget))
+    if (qobject_cast<QTabBar*>(widget) && !widget->testAttribute(Qt::WA_Hover)) {
         widget->setAttribute(Qt::WA_Hover);
+        widget->setProperty(HoverBySkin, true);
+    }
+}
+
+void SkinStyle::unpolish(QWidget* widget)
+{
+    if (widget->property(HoverBySkin).toBool()) {
+        widget->setAttribute(Qt::WA_Hover, false);
+        widget->setProperty(HoverBySkin, QVariant());
+    }
+    QProxyStyle::unpolish(widget);
+}
+
+int SkinStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                         QStyleHintReturn* returnData) const
+{
+    if (hint == SH_TextControl_FocusIndicatorTextCharFormat) {
+        // The default is a dotted outline that rich-text labels never draw.
+        if (auto* variant = qstyleoption_cast<QStyleHintReturnVariant*>(returnData)) {
+            QTextCharFormat format;
+            format.setBackground(QColor(SkinColours::Wood));
+            format.setForeground(QColor(SkinColours::PaleText));
+            variant->variant = format;
+        }
+        return 1;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
 void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -37,7 +86,14 @@ void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         SkinPainting::ButtonFace(*painter, option->rect, SkinPainting::FaceOf(option->state));
         return;
     case PE_FrameFocusRect:
-        SkinPainting::FocusRing(*painter, option->rect);
+        SkinPainting::FocusRing(*painter, option->rect, SkinPainting::FocusColourOn(FocusBackground(option)));
+        return;
+    case PE_Frame:
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        // A list or text box shows its focus on its frame too; the ring's
+        // inner half lies under the view.
+        if ((option->state & State_HasFocus) && qobject_cast<const QAbstractScrollArea*>(widget))
+            SkinPainting::FocusRing(*painter, option->rect, SkinPainting::FocusColourOn(FocusBackground(option)));
         return;
     case PE_FrameGroupBox:
         SkinPainting::GroupFrame(*painter, option->rect);
@@ -96,7 +152,49 @@ void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     if (control == CC_ToolButton && (option->state & State_AutoRaise)
         && !(option->state & (State_MouseOver | State_Sunken | State_On)))
         SkinPainting::FlatButtonFace(*painter, option->rect, SkinPainting::FaceOf(option->state));
+    if ((control == CC_ToolButton || control == CC_ComboBox) && (option->state & State_HasFocus)) {
+        DrawFocusedComplex(control, option, painter, widget);
+        return;
+    }
+    if (control == CC_GroupBox) {
+        DrawGroupBox(option, painter, widget);
+        return;
+    }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+void SkinStyle::DrawFocusedComplex(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                   const QWidget* widget) const
+{
+    // Fusion marks these inside, over the icon or the text, and a drop-down
+    // only after a key press; the ring runs round the edge instead.
+    std::unique_ptr<QStyleOptionComplex> unfocused;
+    if (const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option))
+        unfocused = std::make_unique<QStyleOptionToolButton>(*tool);
+    else if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option))
+        unfocused = std::make_unique<QStyleOptionComboBox>(*combo);
+    if (!unfocused) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    unfocused->state &= ~(State_HasFocus | State_KeyboardFocusChange);
+    QProxyStyle::drawComplexControl(control, unfocused.get(), painter, widget);
+    SkinPainting::FocusRing(*painter, option->rect, SkinPainting::FocusColourOn(FocusBackground(option)));
+}
+
+void SkinStyle::DrawGroupBox(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const
+{
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (!box || !(box->subControls & SC_GroupBoxFrame)) {
+        QProxyStyle::drawComplexControl(CC_GroupBox, option, painter, widget);
+        return;
+    }
+    // The frame starts below the title, so that no line crosses it.
+    const QRect title = box->text.isEmpty() ? QRect() : subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+    SkinPainting::GroupFrame(*painter, SkinPainting::GroupFrameRect(box->rect, title));
+    QStyleOptionGroupBox rest = *box;
+    rest.subControls &= ~SC_GroupBoxFrame;
+    QProxyStyle::drawComplexControl(CC_GroupBox, &rest, painter, widget);
 }
 
 bool SkinStyle::DrawFlatButtonBevel(const QStyleOption* option, QPainter* painter) const
@@ -152,7 +250,7 @@ bool SkinStyle::DrawTabLabel(const QStyleOption* option, QPainter* painter, cons
     QStyleOptionTab unfocused = *tab;
     unfocused.state &= ~State_HasFocus;
     QProxyStyle::drawControl(CE_TabBarTabLabel, &unfocused, painter, widget);
-    SkinPainting::FocusRing(*painter, tab->rect.adjusted(4, 4, -4, -3));
+    SkinPainting::FocusRing(*painter, tab->rect.adjusted(3, 3, -3, -2), QColor(SkinColours::Ink));
     return true;
 }
 
@@ -166,6 +264,8 @@ bool SkinStyle::DrawPushButton(const QStyleOption* option, QPainter* painter, co
     QStyleOptionButton unfocused = *button;
     unfocused.state &= ~State_HasFocus;
     QProxyStyle::drawControl(CE_PushButton, &unfocused, painter, widget);
-    SkinPainting::FocusRing(*painter, subElementRect(SE_PushButtonFocusRect, button, widget));
+    const bool onWood = SkinPainting::FaceOf(button->state) == Face::On;
+    SkinPainting::FocusRing(*painter, subElementRect(SE_PushButtonFocusRect, button, widget),
+                            QColor(onWood ? SkinColours::PaleText : SkinColours::Ink));
     return true;
 }

@@ -3,9 +3,14 @@
 // own painting of button faces, tabs, group frames, fields, tooltips and
 // focus marks, and the skin's palette as its standard palette.
 //
-// It overrides painting only, never a metric, a size or a sub-rectangle, so
-// every widget keeps exactly the geometry Fusion gives it. It changes no
-// behaviour; hover is switched on for tabs so they can light up.
+// It overrides painting only (and the look of a focused link in a text),
+// never a metric, a size or a sub-rectangle, so every widget keeps exactly
+// the geometry Fusion gives it. It changes no behaviour; hover is switched
+// on for tabs so they can light up.
+//
+// Focus shows on every control that takes it, from the first showing on,
+// not only after a key press: a solid ring (SkinPainting::FocusRing) in ink
+// or, on wood, in pale gold; a focused link in a text turns pale gold on wood.
 
 #include <QProxyStyle>
 
@@ -17,7 +22,13 @@ public:
     QPalette standardPalette() const override;
 
     using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
     void polish(QWidget* widget) override;
+    // Undoes what polish() set on `widget`, and only that.
+    void unpolish(QWidget* widget) override;
+
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
@@ -33,4 +44,7 @@ private:
     bool DrawTabShape(const QStyleOption* option, QPainter* painter) const;
     bool DrawTabLabel(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     bool DrawLineEditPanel(const QStyleOption* option, QPainter* painter) const;
+    void DrawFocusedComplex(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const;
+    void DrawGroupBox(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const;
 };
