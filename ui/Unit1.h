@@ -13,6 +13,8 @@ class QLabel;
 class QPushButton;
 class RadioList;
 class QScrollArea;
+class StatusLine;
+struct BeastChange;
 class QTabWidget;
 
 class TForm1 : public QWidget {
@@ -28,6 +30,8 @@ public:
     void BitBtn28Click();  // 完全DIY
     void BitBtn1Click();   // 关于软件
     void RecordButtonClick();  // 记录
+    // Ctrl+R: a new beast of the template rolled last (芙蓉仙子 at start).
+    void RollAgain();
 
     QWidget* Panel5 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -38,6 +42,8 @@ public:
     QLabel* Image1 = nullptr;  // preview icon cell
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* Label1 = nullptr;  // preview description
+    // What the last action did, below the beast buttons.
+    StatusLine* Status = nullptr;
 
 signals:
     // A book was chosen in the lists (after SelectedBook is set).
@@ -45,6 +51,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The menu key and Shift+F10 open the beast panel's picture menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createWindow();
@@ -53,12 +61,19 @@ private:
     void createBookLists();
     void createBookPreview();
     void createButtonRow();
+    void createStatusLine();
+    void createShortcuts();
+    void ShowStatus(const BeastChange& change);
+    // The beast panel's picture menu at the panel's top left.
+    void ShowPictureMenu();
     RadioList* MakeBookList(int index, int columns);
     void FormShow();
     // The preview's icon, text and their names for `book`; empties the icon
     // cell first, and leaves the text when no line names the book.
     void ShowBook(const SkillEntry& book);
     void FitPreview();
+
+    std::string lastTemplate_ = "芙蓉仙子";
 };
 
 extern TForm1* Form1;
