@@ -276,6 +276,9 @@ void TForm1::FormShow()
     Form2->setParent(Panel5, Qt::Widget);
     Form2->move(10, 10);
     Form2->show();
+    // The beast rolled at start-up, graded like every later roll.
+    if (CurrentBeast && Status->FullText().isEmpty())
+        Status->SetStatus(QString::fromStdString(StatusText::Rolled(*CurrentBeast)));
 }
 
 void TForm1::SpeedButton1Click(QPushButton* sender)

@@ -1,5 +1,6 @@
 #include "ui/model/StatusText.h"
 
+#include "engine/pet.h"
 #include "ui/model/BeastChange.h"
 #include "ui/model/RecordText.h"
 #include "ui/model/RollGrade.h"
@@ -8,7 +9,7 @@ std::string StatusText::For(const BeastChange& change, int booksUsed)
 {
     switch (change.kind) {
     case BeastChange::Kind::Roll:
-        return "洗出 " + change.after.Name + "：" + RollGrade::Summary(RollGrade::Of(change.after));
+        return Rolled(change.after);
     case BeastChange::Kind::Book:
         return RecordText::BookLine(booksUsed, change.name, change.outcome);
     case BeastChange::Kind::NoBook:
@@ -21,6 +22,11 @@ std::string StatusText::For(const BeastChange& change, int booksUsed)
         return RecordText::CustomLine(change.before, change.after);
     }
     return {};
+}
+
+std::string StatusText::Rolled(const TPet& beast)
+{
+    return "洗出 " + beast.Name + "：" + RollGrade::Summary(RollGrade::Of(beast));
 }
 
 std::string StatusText::Book(const std::string& name, const std::string& description)

@@ -5,6 +5,7 @@
 #include <string>
 
 struct BeastChange;
+class TPet;
 
 class StatusText {
 public:
@@ -16,6 +17,8 @@ public:
     //   Certify     "认证 泰山压顶：第 2 格换为 冥思"
     //   Correction  "修正：等级 0→10，…"; Custom "完全DIY：…"
     static std::string For(const BeastChange& change, int booksUsed);
+    // "洗出 芙蓉仙子：<grade>" for a beast as rolled (also the one at start).
+    static std::string Rolled(const TPet& beast);
     // "法术波动：<description>" for a book marked in a list.
     static std::string Book(const std::string& name, const std::string& description);
 };

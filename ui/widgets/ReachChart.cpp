@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/model/BookOdds.h"
 #include "ui/skin/SkinColours.h"
@@ -13,6 +14,13 @@ namespace {
 const QRgb CurveColours[] = {SkinColours::WoodDark, SkinColours::Link, SkinColours::WoodLight, SkinColours::GoldBottom};
 constexpr std::size_t MaxCurves = std::size(CurveColours);
 constexpr int Left = 34, Right = 40, Top = 8, Bottom = 20;
+
+// Books along a logarithmic axis (of 1 + m), so that the next skill, a few
+// books away, and the twelfth, hundreds away, both read clearly.
+double Along(std::size_t m, std::size_t books, int width)
+{
+    return std::log1p(static_cast<double>(m)) / std::log1p(static_cast<double>(books)) * width;
+}
 }  // namespace
 
 ReachChart::ReachChart(QWidget* parent) : QWidget(parent)
@@ -66,7 +74,7 @@ void ReachChart::paintEvent(QPaintEvent*)
         painter.drawText(rect(), Qt::AlignCenter, "技能太多，不画几率图");
         return;
     }
-    // Axes: 0 %, 50 %, 90 % and 100 % across, 0 and the last book along.
+    // Axes: 0 %, 50 %, 90 % and 100 % across; 1, 10, 100 … books along.
     painter.setPen(QColor(SkinColours::Tan));
     for (double level : {0.5, 0.9, 1.0}) {
         const int y = plot.bottom() - static_cast<int>(level * plot.height());
@@ -78,8 +86,15 @@ void ReachChart::paintEvent(QPaintEvent*)
     for (int level : {0, 50, 90, 100})
         painter.drawText(QRect(0, plot.bottom() - level * plot.height() / 100 - 7, Left - 3, 14),
                          Qt::AlignRight | Qt::AlignVCenter, QString("%1%").arg(level));
-    painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), Bottom - 2), Qt::AlignLeft, "0");
-    painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), Bottom - 2), Qt::AlignRight,
+    for (std::size_t tick = 1; tick < books_; tick *= 10) {
+        const int x = plot.left() + static_cast<int>(Along(tick, books_, plot.width()));
+        if (x > plot.right() - 50)
+            break;  // the last book's label stands there
+        painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
+        painter.drawText(QRect(x - 20, plot.bottom() + 3, 40, Bottom - 3), Qt::AlignHCenter | Qt::AlignTop,
+                         QString::number(tick));
+    }
+    painter.drawText(QRect(plot.right() - 60, plot.bottom() + 3, 60 + Right, Bottom - 3), Qt::AlignRight,
                      QString("%1 本").arg(books_));
 
     painter.setRenderHint(QPainter::Antialiasing);
@@ -87,7 +102,7 @@ void ReachChart::paintEvent(QPaintEvent*)
         const Curve& curve = curves_[c];
         QPainterPath path;
         for (std::size_t m = 0; m < curve.Reached.size(); ++m) {
-            const QPointF point(plot.left() + static_cast<double>(m) * plot.width() / static_cast<double>(books_),
+            const QPointF point(plot.left() + Along(m, books_, plot.width()),
                                 plot.bottom() - static_cast<double>(curve.Reached[m]) * plot.height());
             m == 0 ? path.moveTo(point) : path.lineTo(point);
         }

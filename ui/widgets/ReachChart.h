@@ -1,6 +1,6 @@
 #pragma once
 // A small chart of P(reached k skills within m books) against m, one curve
-// per target k, in the skin's colours. The figures come from
+// per target k, in the skin's colours, with the books on a logarithmic axis. The figures come from
 // BookOdds::ReachedWithin; the chart only draws them.
 
 #include <QWidget>
