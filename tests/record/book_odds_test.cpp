@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedClock.h"
+#include "engine/pet.h"
 #include "ui/model/BookOdds.h"
 
 namespace {
@@ -205,4 +207,46 @@ TEST(BookOdds, ReachedWithinRisesToOne)
         EXPECT_GE(reached[m], reached[m - 1]);
     EXPECT_GT(reached.back(), 0.999L);
     EXPECT_LE(reached.back(), 1.0L);
+}
+
+namespace {
+// Adds the chance of every run of `books` books from `pet` that ends with at
+// least `target` skills, the engine making every draw: each value of the
+// new-slot draw is taken once with its own weight (the slot draw that
+// follows does not change the count, so it is always 0).
+void EnginePaths(const TPet& pet, std::size_t target, int books, long double weight, long double& reached)
+{
+    if (pet.Skills.size() >= target) {
+        reached += weight;
+        return;
+    }
+    if (books == 0)
+        return;
+    const auto n = static_cast<uint32_t>(pet.Skills.size());
+    const uint32_t bound = (n + 1) * (n + 1);
+    for (uint32_t r = 0; r < bound; ++r) {
+        TPet next = pet;
+        ScriptedClock clock;
+        clock.Then(bound, r).Then(r == 0 ? n + 1 : n, 0);
+        next.HitBook("新书" + std::to_string(books));  // a book it lacks
+        EXPECT_EQ(clock.Pending(), 0u);
+        EnginePaths(next, target, books - 1, weight / bound, reached);
+    }
+}
+}  // namespace
+
+TEST(BookOdds, ReachedWithinAgreesWithEveryEnginePath)
+{
+    for (std::size_t target : {3u, 4u}) {
+        const auto expected = BookOdds::ReachedWithin(2, target, 3);
+        for (int books = 0; books <= 3; ++books) {
+            TPet pet({});
+            pet.Skills = {"夜战", "感知"};
+            long double reached = 0;
+            EnginePaths(pet, target, books, 1.0L, reached);
+            EXPECT_NEAR(static_cast<double>(reached), static_cast<double>(expected[static_cast<std::size_t>(books)]),
+                        1e-17)
+                << target << " within " << books;
+        }
+    }
 }
