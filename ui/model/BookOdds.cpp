@@ -16,6 +16,41 @@ std::string Both(Fraction f)
 {
     return BookOdds::FractionText(f) + " = " + BookOdds::PercentText(f);
 }
+// Reads the median and 90th percentile of the books from `held` to `target`
+// off the CDF up to `limit` books; false when the CDF has not reached 9/10
+// by then. Sets wait.Exact to false where rounding could decide a crossing.
+bool FindQuantiles(std::size_t held, std::size_t target, uint64_t limit, BookWait& wait)
+{
+    const std::vector<long double> reached = BookOdds::ReachedWithin(held, target, limit);
+    const long double u = std::numeric_limits<long double>::epsilon() / 2;
+    struct Quantile {
+        uint64_t numerator, denominator;
+        uint64_t* books;
+        bool found = false;
+    } quantiles[] = {{1, 2, &wait.Median}, {9, 10, &wait.Percentile90}};
+    bool exact = true;
+    for (uint64_t m = 0; m < reached.size(); ++m) {
+        // (1 + u)^(4m) - 1 for 4mu far below 1, plus the comparison's own
+        // two roundings.
+        const long double slack = 4.04L * static_cast<long double>(m) * u + 4 * u;
+        for (Quantile& q : quantiles) {
+            if (q.found)
+                continue;
+            const long double scaled = reached[m] * static_cast<long double>(q.denominator);
+            const auto level = static_cast<long double>(q.numerator);
+            if (scaled < level * (1 - slack))
+                continue;  // surely below
+            if (scaled < level * (1 + slack))
+                exact = false;  // too close to tell which side
+            if (scaled < level)
+                continue;
+            *q.books = m;
+            q.found = true;
+        }
+    }
+    wait.Exact = exact;
+    return quantiles[1].found;
+}
 }  // namespace
 
 Fraction BookOdds::Reduced(uint64_t numerator, uint64_t denominator)
@@ -84,36 +119,11 @@ BookWait BookOdds::Wait(std::size_t held, std::size_t target)
     BookWait wait;
     wait.Target = target;
     wait.Mean = ExpectedBooks(held, target);
-    // Far more books than the 90th percentile ever needs: P(not reached
-    // within 40 means) is below e^-10 for any sum of geometric waits.
-    const uint64_t limit = 40 * wait.Mean + 40;
-    const std::vector<long double> reached = ReachedWithin(held, target, limit);
-    const long double u = std::numeric_limits<long double>::epsilon() / 2;
-    struct Quantile {
-        uint64_t numerator, denominator;
-        uint64_t* books;
-        bool found = false;
-    } quantiles[] = {{1, 2, &wait.Median}, {9, 10, &wait.Percentile90}};
-    for (uint64_t m = 0; m < reached.size(); ++m) {
-        // (1 + u)^(4m) - 1 for 4mu far below 1, plus the comparison's own
-        // two roundings.
-        const long double slack = 4.04L * static_cast<long double>(m) * u + 4 * u;
-        for (Quantile& q : quantiles) {
-            if (q.found)
-                continue;
-            const long double scaled = reached[m] * static_cast<long double>(q.denominator);
-            const auto level = static_cast<long double>(q.numerator);
-            if (scaled < level * (1 - slack))
-                continue;  // surely below
-            if (scaled < level * (1 + slack))
-                wait.Exact = false;  // too close to tell which side
-            if (scaled < level)
-                continue;
-            *q.books = m;
-            q.found = true;
-        }
+    // Four means cover the 90th percentile of every wait listed (one
+    // geometric wait passes 4 means with chance below e^-4); should one not,
+    // the CDF is worked out further.
+    for (uint64_t limit = 4 * wait.Mean + 40; !FindQuantiles(held, target, limit, wait); limit *= 4) {
     }
-    wait.Exact = wait.Exact && quantiles[0].found && quantiles[1].found;
     return wait;
 }
 
