@@ -52,8 +52,8 @@ void PanelShare::SaveWithDialog(QWidget* parent)
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     const QString name = Form2 && CurrentBeast ? QString::fromStdString(CurrentBeast->Name) : QString("召唤兽");
-    const QString path = QFileDialog::getSaveFileName(parent, "保存图片", folder + "/" + name + ".png",
-                                                      "PNG 图片 (*.png)");
+    const QString path =
+        QFileDialog::getSaveFileName(parent, "保存图片", folder + "/" + name + ".png", "PNG 图片 (*.png)");
     if (path.isEmpty())
         return;
     QString error;

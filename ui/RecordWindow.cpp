@@ -2,23 +2,23 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-#include "ui/skin/Fonts.h"
 #include "ui/BeastActions.h"
 #include "ui/PanelShare.h"
-#include "ui/widgets/ReachChart.h"
-#include "ui/widgets/ReturnPressesButton.h"
-#include "ui/model/RollGrade.h"
 #include "ui/model/BookOdds.h"
 #include "ui/model/BookRecord.h"
+#include "ui/model/RollGrade.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/ReachChart.h"
+#include "ui/widgets/ReturnPressesButton.h"
 
 namespace {
 constexpr int PreferredWidth = 380;
@@ -84,7 +84,8 @@ void RecordWindow::createFigures()
 {
     counters_ = makeText("本只召唤兽");
     counters_->setObjectName("BeastCounters");
-    counters_->setFixedHeight(counters_->fontMetrics().lineSpacing() * 9 + 12);  // the counters and the grading rule, wrapped
+    // Room for the counters and the grading rule, wrapped.
+    counters_->setFixedHeight(counters_->fontMetrics().lineSpacing() * 9 + 12);
     layout()->addWidget(Framed("本只召唤兽", counters_));
     odds_ = makeText("下一本的几率");
     odds_->setObjectName("BookOdds");

@@ -110,7 +110,8 @@ TEST(BookOdds, LinesNameARefusedBookAndListOnlyTargetsAboveTheCount)
     // The list starts at the next count, whatever it is.
     for (std::size_t n : {0u, 1u, 6u, 11u}) {
         const auto lines = BookOdds::Lines(Held(n), "", "");
-        const auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("到 ", 0) == 0; });
+        const auto first =
+            std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("到 ", 0) == 0; });
         ASSERT_NE(first, lines.end());
         EXPECT_EQ(first->rfind("到 " + std::to_string(n + 1) + " 个技能", 0), 0u) << n;
     }
@@ -154,9 +155,9 @@ TEST(BookOdds, TwoMissingSkillsAgreeWithTheClosedForm)
         const long double b = 1.0L / static_cast<long double>((n + 2) * (n + 2));
         const auto reached = BookOdds::ReachedWithin(n, n + 2, 300);
         for (uint64_t m = 0; m <= 300; ++m) {
-            const long double tail
-                = (b * std::pow(1 - a, static_cast<long double>(m)) - a * std::pow(1 - b, static_cast<long double>(m)))
-                  / (b - a);
+            const long double tail =
+                (b * std::pow(1 - a, static_cast<long double>(m)) - a * std::pow(1 - b, static_cast<long double>(m)))
+                / (b - a);
             EXPECT_NEAR(static_cast<double>(reached[m]), static_cast<double>(1 - tail), 1e-15) << n << " " << m;
         }
     }
@@ -169,9 +170,9 @@ TEST(BookOdds, QuantilesMatchExactRationalArithmetic)
     const struct {
         std::size_t held, target;
         uint64_t median, ninety;
-    } cases[] = {{0, 1, 1, 1},       {1, 3, 11, 25},     {4, 5, 17, 57},     {4, 6, 51, 118},
-                 {6, 9, 172, 345},   {8, 12, 407, 749},  {11, 12, 100, 331}, {2, 12, 610, 971},
-                 {0, 12, 615, 976},  {12, 13, 117, 388}, {12, 14, 306, 710}};
+    } cases[] = {{0, 1, 1, 1},      {1, 3, 11, 25},     {4, 5, 17, 57},     {4, 6, 51, 118},
+                 {6, 9, 172, 345},  {8, 12, 407, 749},  {11, 12, 100, 331}, {2, 12, 610, 971},
+                 {0, 12, 615, 976}, {12, 13, 117, 388}, {12, 14, 306, 710}};
     for (const auto& c : cases) {
         const BookWait wait = BookOdds::Wait(c.held, c.target);
         EXPECT_EQ(wait.Median, c.median) << c.held << " to " << c.target;
@@ -187,7 +188,7 @@ TEST(BookOdds, EveryListedWaitIsExactAndOrdered)
             const BookWait wait = BookOdds::Wait(n, target);
             EXPECT_TRUE(wait.Exact) << n << " to " << target;
             EXPECT_LE(wait.Median, wait.Mean) << n << " to " << target;  // right-skewed
-            if (target > 1) {  // one book always gives the first skill
+            if (target > 1) {                                            // one book always gives the first skill
                 EXPECT_LT(wait.Median, wait.Percentile90) << n << " to " << target;
             }
             if (target > n + 1) {

@@ -145,9 +145,9 @@ TEST(RollGrade, GradeBoundariesAndPercentRounding)
     EXPECT_EQ(RollGrade::LevelFor({1, 10}), L::Good);
     EXPECT_EQ(RollGrade::LevelFor({1001, 10000}), L::Common);
     EXPECT_EQ(RollGrade::Percent({1, 36}), "2.78%");
-    EXPECT_EQ(RollGrade::Percent({1, 80000}), "0.00%");   // 0.00125 % rounds down
-    EXPECT_EQ(RollGrade::Percent({1, 40000}), "0.00%");   // 0.0025 %
-    EXPECT_EQ(RollGrade::Percent({1, 20000}), "0.01%");   // 0.005 % rounds half up
+    EXPECT_EQ(RollGrade::Percent({1, 80000}), "0.00%");  // 0.00125 % rounds down
+    EXPECT_EQ(RollGrade::Percent({1, 40000}), "0.00%");  // 0.0025 %
+    EXPECT_EQ(RollGrade::Percent({1, 20000}), "0.01%");  // 0.005 % rounds half up
     // A denominator near 2^61 does not overflow the rounding.
     EXPECT_EQ(RollGrade::Percent({(uint64_t{1} << 60) - 1, uint64_t{1} << 61}), "50.00%");
 }

@@ -88,11 +88,12 @@ TEST(SlotMark, SlotsThePanelDoesNotShowAreNotMarked)
 
 TEST(StatusText, SaysWhatEachKindOfActionDid)
 {
-    EXPECT_EQ(StatusText::For(BookChange("法术波动", Many(7), [] {
-                                  Names n = Many(7);
-                                  n[6] = "法术波动";
-                                  return n;
-                              }()),
+    EXPECT_EQ(StatusText::For(BookChange("法术波动", Many(7),
+                                         [] {
+                                             Names n = Many(7);
+                                             n[6] = "法术波动";
+                                             return n;
+                                         }()),
                               7),
               "第 7 本 法术波动：覆盖第 7 格的 技能6");
     EXPECT_EQ(StatusText::For(BookChange("法术波动", {"法术波动"}, {"法术波动"}), 3), "法术波动：已有此技能，未使用");

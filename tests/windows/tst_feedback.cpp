@@ -51,10 +51,7 @@ private slots:
         ResetRecord();
         OpenWindows();
     }
-    void cleanup()
-    {
-        CloseWindows();
-    }
+    void cleanup() { CloseWindows(); }
 
     void statusLineSitsInTheFreeStripAndMovesNothing()
     {
@@ -176,7 +173,8 @@ private slots:
         QString error;
         const QString good = dir.filePath("召唤兽.png");
         QVERIFY(PanelShare::Save(image, good, &error));
-        QCOMPARE(QImage(good, "PNG").convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(QImage(good, "PNG").convertToFormat(QImage::Format_RGB32),
+                 image.convertToFormat(QImage::Format_RGB32));
 
         // A folder that does not exist: nothing written anywhere.
         QVERIFY(!PanelShare::Save(image, dir.filePath("无此目录/图.png"), &error));

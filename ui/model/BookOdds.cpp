@@ -122,8 +122,7 @@ BookWait BookOdds::Wait(std::size_t held, std::size_t target)
     // Four means cover the 90th percentile of every wait listed (one
     // geometric wait passes 4 means with chance below e^-4); should one not,
     // the CDF is worked out further.
-    for (uint64_t limit = 4 * wait.Mean + 40; !FindQuantiles(held, target, limit, wait); limit *= 4) {
-    }
+    for (uint64_t limit = 4 * wait.Mean + 40; !FindQuantiles(held, target, limit, wait); limit *= 4) {}
     return wait;
 }
 
@@ -197,8 +196,8 @@ std::vector<std::string> BookOdds::Lines(const std::vector<std::string>& skills,
         const BookWait wait = Wait(n, target);
         const std::string near = wait.Exact ? "" : "约 ";
         lines.push_back("到 " + std::to_string(target) + " 个技能：平均 " + std::to_string(wait.Mean) + " 本，中位 "
-                        + near + std::to_string(wait.Median) + " 本，九成 " + near
-                        + std::to_string(wait.Percentile90) + " 本");
+                        + near + std::to_string(wait.Median) + " 本，九成 " + near + std::to_string(wait.Percentile90)
+                        + " 本");
     }
     lines.push_back("已有此技能的书被拒，不计本数");
     return lines;

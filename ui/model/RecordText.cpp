@@ -93,7 +93,8 @@ std::string RecordText::RollLine(const TPet& beast)
     parts.push_back("成长 " + PanelText::Growth(beast.Growth));
     parts.push_back("五行 " + Shown(beast.Element));
     parts.push_back("技能 " + SkillList(beast.Skills));
-    return "洗出 " + Shown(beast.Name) + "：" + Join(parts, "，") + "；鉴定 " + RollGrade::Summary(RollGrade::Of(beast));
+    return "洗出 " + Shown(beast.Name) + "：" + Join(parts, "，") + "；鉴定 "
+        + RollGrade::Summary(RollGrade::Of(beast));
 }
 
 std::string RecordText::BookLine(int count, const std::string& book, const BookOutcome& outcome)

@@ -155,7 +155,7 @@ std::string RollGrade::Summary(const Result& result)
     if (!result.Valid)
         return "超出本种范围，不评级";
     return LevelName(result.Grade) + "（资质和 前 " + Percent(result.BattleAtLeast) + "，成长 前 "
-           + Percent(result.GrowthAtLeast) + "，寿命 前 " + Percent(result.LifespanAtLeast) + "）";
+        + Percent(result.GrowthAtLeast) + "，寿命 前 " + Percent(result.LifespanAtLeast) + "）";
 }
 
 std::vector<std::string> RollGrade::DetailLines(const TPet& beast, const Result& result)
@@ -166,8 +166,8 @@ std::vector<std::string> RollGrade::DetailLines(const TPet& beast, const Result&
         return lines;
     for (std::size_t k = 0; k < 7; ++k)
         lines.push_back(std::string(AptitudeNames[k]) + " " + std::to_string(beast.Aptitudes[k]) + "（"
-                        + std::to_string(result.Ranges[k].Low) + "～" + std::to_string(result.Ranges[k].High)
-                        + "，前 " + Percent(result.AptitudeAtLeast[k]) + "）");
+                        + std::to_string(result.Ranges[k].Low) + "～" + std::to_string(result.Ranges[k].High) + "，前 "
+                        + Percent(result.AptitudeAtLeast[k]) + "）");
     lines.push_back("资质和 " + std::to_string(result.BattleSum) + "，前 " + Percent(result.BattleAtLeast));
     lines.push_back("成长 " + PanelText::Growth(beast.Growth) + "，前 " + Percent(result.GrowthAtLeast));
     lines.push_back("两项都不低于这一只：" + Percent(result.BothAtLeast));

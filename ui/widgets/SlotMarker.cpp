@@ -5,7 +5,7 @@
 #include "ui/skin/SkinColours.h"
 
 namespace {
-constexpr int Inset = 3;   // inside the certification frame's 3-pixel strips
+constexpr int Inset = 3;  // inside the certification frame's 3-pixel strips
 constexpr int Pen = 2;
 constexpr int Badge = 15;  // the sign's square
 }  // namespace
