@@ -127,8 +127,8 @@ void TForm1::createBeastPicker()
             button->setAccessibleName(button->text());
             button->setFlat(true);
             button->setGeometry(BeastButtonLefts[i], 8, 73, 22);
-            button->setToolTip(button->text() + "（" + RollAgainKey.toString(QKeySequence::NativeText)
-                               + " 再洗上一次的召唤兽）");
+            button->setToolTip("洗一只新的 " + button->text() + "（再洗同一种："
+                               + RollAgainKey.toString(QKeySequence::NativeText) + "）");
             PressOnReturn(button);
             connect(button, &QPushButton::clicked, this, [this, button] { SpeedButton1Click(button); });
         }

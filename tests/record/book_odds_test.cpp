@@ -251,3 +251,17 @@ TEST(BookOdds, ReachedWithinAgreesWithEveryEnginePath)
         }
     }
 }
+
+TEST(BookOdds, ExactUpToTheLargestSupportedCount)
+{
+    // (n + 2) / (n + 1)^2 at the edge: the rounding's products stay in range.
+    EXPECT_EQ(BookOdds::FractionText(BookOdds::EachOverwrite(BookOdds::MaxHeld)), "10002/100020001");
+    EXPECT_EQ(BookOdds::PercentText(BookOdds::EachOverwrite(BookOdds::MaxHeld), 4), "0.0100%");
+    EXPECT_EQ(BookOdds::PercentText(BookOdds::AnyOverwrite(BookOdds::MaxHeld), 4), "100.0000%");  // 1 - 1e-8
+    const auto beyond = BookOdds::Lines(Held(BookOdds::MaxHeld + 1), "", "");
+    EXPECT_EQ(beyond.size(), 2u);
+    EXPECT_EQ(beyond[1], "技能太多，几率不再精确计算");
+    // Past the counts whose waits are worked out, only the exact means remain.
+    const auto many = BookOdds::Lines(Held(BookOdds::MaxWaitHeld + 1), "", "");
+    EXPECT_TRUE(Has(many, "到 42 个技能：平均 1764 本"));
+}

@@ -67,6 +67,8 @@ private slots:
         QVERIFY(Form1->Status->accessibleName().startsWith("状态：洗出 芙蓉仙子："));  // the start-up roll, graded
         QCOMPARE(Button("BitBtn26")->text(), QString("打书"));
         QVERIFY(Button("BitBtn26")->toolTip().contains("Ctrl+D"));
+        QVERIFY(Form1->findChild<QPushButton*>("SpeedButton蛟龙")->toolTip().contains("Ctrl+R"));
+        QCOMPARE(Form1->findChild<QPushButton*>("SpeedButton蛟龙")->text(), QString("蛟龙"));
     }
 
     void statusSaysWhatEachActionDid()

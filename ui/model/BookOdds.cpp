@@ -6,6 +6,13 @@
 #include <numeric>
 
 namespace {
+// PercentText forms 2 * n * 100 * 10^digits with n <= d: exact in 64 bits for
+// 4 digits and d up to this; the largest denominator here, (n+1)^2 n for
+// MaxHeld skills, stays below it.
+constexpr uint64_t MaxExactDenominator = 9'000'000'000'000ull;
+static_assert(MaxExactDenominator <= std::numeric_limits<uint64_t>::max() / (2 * 100 * 10'000));
+static_assert(uint64_t{BookOdds::MaxHeld + 1} * (BookOdds::MaxHeld + 1) * BookOdds::MaxHeld <= MaxExactDenominator);
+
 uint64_t SquareAfter(std::size_t held)
 {
     const uint64_t next = static_cast<uint64_t>(held) + 1;
@@ -141,7 +148,7 @@ std::string BookOdds::FractionText(Fraction f)
 
 std::string BookOdds::PercentText(Fraction f, int digits)
 {
-    assert(digits >= 0 && digits <= 4 && f.Denominator < 1000000000000ull && f.Numerator <= f.Denominator);
+    assert(digits >= 0 && digits <= 4 && f.Denominator <= MaxExactDenominator && f.Numerator <= f.Denominator);
     uint64_t unit = 1;  // 10^digits: hundredths of a percent for 2 digits
     for (int i = 0; i < digits; ++i)
         unit *= 10;

@@ -82,7 +82,7 @@ public:
     static std::string FractionText(Fraction f);
     // The fraction as a percentage with `digits` decimals, rounded half up:
     // 1/36 gives "2.78%", 1/1 "100.00%". Exact for digits <= 4 and a
-    // denominator below 10^12, the range MaxHeld keeps to.
+    // denominator up to 9 * 10^12, the range MaxHeld keeps to.
     static std::string PercentText(Fraction f, int digits = 2);
 
     // Whether the book would be refused: it stands in `skills` or equals the
