@@ -51,12 +51,15 @@ void ReachChart::SetHeld(std::size_t held)
         for (std::size_t target : targets)
             curves_.push_back({target, BookOdds::ReachedWithin(held, target, books_)});
     }
+    // What the curves show, for screen readers: where each crosses 50 % and 90 %.
     QStringList parts;
-    for (const Curve& curve : curves_)
-        parts << QString("到 %1 个技能：%2 本内 %3%")
+    for (const Curve& curve : curves_) {
+        const BookWait wait = BookOdds::Wait(held, curve.Target);
+        parts << QString("到 %1 个技能：%2 本内过半，%3 本内九成")
                      .arg(curve.Target)
-                     .arg(books_)
-                     .arg(static_cast<double>(curve.Reached.back() * 100), 0, 'f', 1);
+                     .arg(wait.Median)
+                     .arg(wait.Percentile90);
+    }
     setAccessibleDescription(parts.join("；"));
     update();
 }
