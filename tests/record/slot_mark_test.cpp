@@ -107,3 +107,24 @@ TEST(StatusText, SaysWhatEachKindOfActionDid)
     roll.after.Name = "甲";  // no template: out of range, not graded
     EXPECT_EQ(StatusText::For(roll, 0), "洗出 甲：超出本种范围，不评级");
 }
+
+TEST(StatusText, CertificationAndBothCommitsUseTheRecordsWords)
+{
+    BeastChange certify;
+    certify.kind = BeastChange::Kind::Certify;
+    certify.name = "泰山压顶";
+    certify.before.Skills = {"泰山压顶", "毒"};
+    certify.after.Skills = {"冥思", "毒"};
+    certify.after.CertifiedSkill = "泰山压顶";
+    EXPECT_EQ(StatusText::For(certify, 0), "认证 泰山压顶：第 1 格换为 冥思");
+
+    BeastChange correction;
+    correction.kind = BeastChange::Kind::Correction;
+    correction.after.Level = 10;
+    EXPECT_EQ(StatusText::For(correction, 0), "修正：等级 0→10");
+
+    BeastChange custom;
+    custom.kind = BeastChange::Kind::Custom;
+    custom.after.Element = "金";
+    EXPECT_EQ(StatusText::For(custom, 0), "完全DIY：五行已改");
+}
