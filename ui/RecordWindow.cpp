@@ -1,24 +1,30 @@
 #include "ui/RecordWindow.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-#include "ui/skin/Fonts.h"
 #include "ui/BeastActions.h"
+#include "ui/PanelShare.h"
 #include "ui/model/BookOdds.h"
 #include "ui/model/BookRecord.h"
+#include "ui/model/RollGrade.h"
+#include "ui/skin/Fonts.h"
+#include "ui/widgets/ReachChart.h"
+#include "ui/widgets/ReturnPressesButton.h"
 
 namespace {
 constexpr int PreferredWidth = 380;
 // Taller than the main window where the screen allows: beside it the window
 // is narrow, and the odds wrap.
-constexpr int PreferredHeight = 660;
+constexpr int PreferredHeight = 760;
 constexpr int NarrowestWidth = 240;
 
 QString Joined(const std::vector<std::string>& lines)
@@ -48,6 +54,7 @@ RecordWindow::RecordWindow(const BookRecord& record, QWidget* mainWindow)
     new QVBoxLayout(this);
     createList();
     createFigures();
+    createShareRow();
     if (Actions)
         connect(Actions, &BeastActions::Changed, this, &RecordWindow::Refresh);
     resize(PreferredWidth, PreferredHeight);
@@ -77,15 +84,43 @@ void RecordWindow::createFigures()
 {
     counters_ = makeText("本只召唤兽");
     counters_->setObjectName("BeastCounters");
-    counters_->setFixedHeight(counters_->fontMetrics().lineSpacing() * 5 + 12);  // room for a wrapped first line
+    // Room for the counters and the grading rule, wrapped.
+    counters_->setFixedHeight(counters_->fontMetrics().lineSpacing() * 9 + 12);
     layout()->addWidget(Framed("本只召唤兽", counters_));
     odds_ = makeText("下一本的几率");
     odds_->setObjectName("BookOdds");
-    odds_->setMinimumHeight(odds_->fontMetrics().lineSpacing() * 8);
-    layout()->addWidget(Framed("下一本的几率", odds_));
+    odds_->setMinimumHeight(odds_->fontMetrics().lineSpacing() * 6);
+    chart_ = new ReachChart(this);
+    auto* oddsBox = Framed("下一本的几率", odds_);
+    oddsBox->layout()->addWidget(chart_);
+    layout()->addWidget(oddsBox);
     auto* box = static_cast<QVBoxLayout*>(layout());
     box->setStretch(0, 1);
-    box->setStretch(2, 1);
+    box->setStretch(2, 2);
+}
+
+void RecordWindow::createShareRow()
+{
+    auto* row = new QHBoxLayout;
+    const struct {
+        const char* name;
+        const char* caption;
+        void (*action)(QWidget*);
+    } buttons[] = {
+        {"CopyPicture", "复制图片", [](QWidget*) { PanelShare::Copy(); }},
+        {"SavePicture", "保存图片…", [](QWidget* parent) { PanelShare::SaveWithDialog(parent); }},
+    };
+    for (const auto& b : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(b.name);
+        button->setAccessibleName(button->text());
+        button->setAutoDefault(false);
+        new ReturnPressesButton(button);
+        connect(button, &QPushButton::clicked, this, [this, action = b.action] { action(this); });
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
 void RecordWindow::keyPressEvent(QKeyEvent* event)
@@ -118,8 +153,11 @@ void RecordWindow::Refresh()
 
 void RecordWindow::refreshFigures()
 {
-    counters_->setPlainText(Joined(record_.CounterLines()));
+    std::vector<std::string> counters = record_.CounterLines();
+    counters.push_back(RollGrade::RuleText());
+    counters_->setPlainText(Joined(counters));
     odds_->setPlainText(Joined(BookOdds::Lines(record_.Skills(), record_.CertifiedSkill(), book_)));
+    chart_->SetHeld(record_.Skills().size());
 }
 
 void RecordWindow::PlaceBeside(const QWidget* mainWindow)

@@ -1,7 +1,9 @@
 #pragma once
 // The "打书记录" tool window: the record's lines, the current beast's
-// counters and the exact odds of the next book. It only shows what
-// BookRecord and BookOdds produce, as plain, selectable text.
+// counters, the exact odds of the next book with a chart of the books still
+// needed, and the buttons that share the beast panel as a picture. It only
+// shows what BookRecord, BookOdds and RollGrade produce, as plain,
+// selectable text.
 
 #include <QWidget>
 
@@ -10,6 +12,7 @@
 
 class BookRecord;
 class QPlainTextEdit;
+class ReachChart;
 
 class RecordWindow : public QWidget {
     Q_OBJECT
@@ -31,6 +34,7 @@ public:
     QPlainTextEdit* List() const { return list_; }
     QPlainTextEdit* Counters() const { return counters_; }
     QPlainTextEdit* Odds() const { return odds_; }
+    ReachChart* Chart() const { return chart_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -38,6 +42,7 @@ protected:
 private:
     void createList();
     void createFigures();
+    void createShareRow();
     void refreshFigures();
     QPlainTextEdit* makeText(const QString& name);
 
@@ -45,6 +50,7 @@ private:
     QPlainTextEdit* list_ = nullptr;
     QPlainTextEdit* counters_ = nullptr;
     QPlainTextEdit* odds_ = nullptr;
+    ReachChart* chart_ = nullptr;
     uint64_t shown_ = 0;  // lines written when last refreshed
     std::string book_;
 };

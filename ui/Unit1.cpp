@@ -1,11 +1,14 @@
 #include "ui/Unit1.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
 
@@ -15,6 +18,7 @@
 
 #include "ui/About.h"
 #include "ui/BeastActions.h"
+#include "ui/PanelShare.h"
 #include "ui/widgets/ButtonTabWidget.h"
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -22,13 +26,17 @@
 #include "ui/PlannerWindow.h"
 #include "ui/Record.h"
 #include "ui/RecordWindow.h"
+#include "ui/widgets/ReturnOnMarked.h"
 #include "ui/widgets/ReturnPressesButton.h"
+#include "ui/widgets/StatusLine.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "data/builtin_data.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
 #include "ui/model/PanelText.h"
+#include "ui/model/StatusText.h"
+#include "ui/model/BookRecord.h"
 
 std::string SelectedBook;
 std::string CertifyChoice;
@@ -57,6 +65,11 @@ const RowButton RowButtons[] = {
 };
 constexpr int BeastButtonLefts[] = {32, 120, 208, 296};
 constexpr int ButtonRowTop = 476;
+// The status line: in the beast picker's strip below the beast buttons
+// (which end at 453), clear of the picker's lower edge at 476.
+const QRect StatusPlace(8, 456, 458, 17);
+const QKeySequence HitKey(Qt::CTRL | Qt::Key_D);
+const QKeySequence RollAgainKey(Qt::CTRL | Qt::Key_R);
 
 // Return and Enter press a focused button as Space does, as in the dialogs.
 void PressOnReturn(QPushButton* button)
@@ -73,6 +86,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     createBookLists();
     createBookPreview();
     createButtonRow();
+    createStatusLine();
+    createShortcuts();
 }
 
 void TForm1::createWindow()
@@ -115,6 +130,8 @@ void TForm1::createBeastPicker()
             button->setAccessibleName(button->text());
             button->setFlat(true);
             button->setGeometry(BeastButtonLefts[i], 8, 73, 22);
+            button->setToolTip("洗一只新的 " + button->text() + "（再洗同一种："
+                               + RollAgainKey.toString(QKeySequence::NativeText) + "）");
             PressOnReturn(button);
             connect(button, &QPushButton::clicked, this, [this, button] { SpeedButton1Click(button); });
         }
@@ -145,6 +162,7 @@ RadioList* TForm1::MakeBookList(int index, int columns)
         group->Item(i)->setToolTip(
             QString::fromStdString(PanelText::ToolTip(PanelText::Skill(DescriptionLines(), list.Items[i]))));
         group->Item(i)->setAccessibleDescription(QString::fromStdString(SkillDescription(list.Items[i])));
+        new ReturnOnMarked(group->Item(i), [this] { BitBtn26Click(); });
     }
     connect(group, &RadioList::MarkMoved, this, &TForm1::RadioGroup1Click);
     PageControl2->addTab(group, QString::fromStdString(list.Title));
@@ -195,6 +213,58 @@ void TForm1::createButtonRow()
     }
 }
 
+void TForm1::createStatusLine()
+{
+    Status = new StatusLine("状态：", this);
+    Status->setObjectName("Status");
+    Status->setGeometry(StatusPlace);
+    Status->raise();
+    if (Actions)
+        connect(Actions, &BeastActions::Changed, this, &TForm1::ShowStatus);
+}
+
+void TForm1::createShortcuts()
+{
+    auto* hit = new QShortcut(HitKey, this, this, &TForm1::BitBtn26Click);
+    hit->setObjectName("HitShortcut");
+    auto* again = new QShortcut(RollAgainKey, this, this, &TForm1::RollAgain);
+    again->setObjectName("RollAgainShortcut");
+    auto* menu = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this, this, &TForm1::ShowPictureMenu);
+    menu->setObjectName("PictureMenuShortcut");
+    if (auto* button = findChild<QPushButton*>("BitBtn26"))
+        button->setToolTip("打书（" + HitKey.toString(QKeySequence::NativeText) + "）");
+}
+
+void TForm1::ShowStatus(const BeastChange& change)
+{
+    if (change.kind == BeastChange::Kind::Roll)
+        lastTemplate_ = change.name;
+    Status->SetStatus(QString::fromStdString(StatusText::For(change, RunRecord().Beast().BooksUsed)));
+}
+
+void TForm1::RollAgain()
+{
+    Actions->Roll(lastTemplate_);
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() != QContextMenuEvent::Keyboard || !Form2) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    ShowPictureMenu();
+}
+
+void TForm1::ShowPictureMenu()
+{
+    if (!Form2)
+        return;
+    QMenu* menu = PanelShare::Menu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(Form2->mapToGlobal(QPoint(10, 30)));
+}
+
 void TForm1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -210,6 +280,9 @@ void TForm1::FormShow()
     Form2->setParent(Panel5, Qt::Widget);
     Form2->move(10, 10);
     Form2->show();
+    // The beast rolled at start-up, graded like every later roll.
+    if (CurrentBeast && Status->FullText().isEmpty())
+        Status->SetStatus(QString::fromStdString(StatusText::Rolled(*CurrentBeast)));
 }
 
 void TForm1::SpeedButton1Click(QPushButton* sender)
@@ -220,8 +293,10 @@ void TForm1::SpeedButton1Click(QPushButton* sender)
 void TForm1::RadioGroup1Click(const QString& chosen)
 {
     const std::string name = chosen.toStdString();
-    ShowBook(PanelText::Skill(Form2->Memo2, name));
+    const SkillEntry book = PanelText::Skill(Form2->Memo2, name);
+    ShowBook(book);
     SelectedBook = name;
+    Status->SetStatus(QString::fromStdString(StatusText::Book(name, book.Description)));
     emit BookChosen(SelectedBook);
 }
 

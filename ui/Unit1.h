@@ -13,6 +13,8 @@ class QLabel;
 class QPushButton;
 class RadioList;
 class QScrollArea;
+class StatusLine;
+struct BeastChange;
 class QTabWidget;
 
 class TForm1 : public QWidget {
@@ -29,6 +31,8 @@ public:
     void BitBtn1Click();   // 关于软件
     void RecordButtonClick();  // 记录
     void PlannerButtonClick();  // 规划
+    // Ctrl+R: a new beast of the template rolled last (芙蓉仙子 at start).
+    void RollAgain();
 
     QWidget* Panel5 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -39,6 +43,8 @@ public:
     QLabel* Image1 = nullptr;  // preview icon cell
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* Label1 = nullptr;  // preview description
+    // What the last action did, below the beast buttons.
+    StatusLine* Status = nullptr;
 
 signals:
     // A book was chosen in the lists (after SelectedBook is set).
@@ -46,6 +52,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The menu key and Shift+F10 open the beast panel's picture menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createWindow();
@@ -54,12 +62,19 @@ private:
     void createBookLists();
     void createBookPreview();
     void createButtonRow();
+    void createStatusLine();
+    void createShortcuts();
+    void ShowStatus(const BeastChange& change);
+    // The beast panel's picture menu at the panel's top left.
+    void ShowPictureMenu();
     RadioList* MakeBookList(int index, int columns);
     void FormShow();
     // The preview's icon, text and their names for `book`; empties the icon
     // cell first, and leaves the text when no line names the book.
     void ShowBook(const SkillEntry& book);
     void FitPreview();
+
+    std::string lastTemplate_ = "芙蓉仙子";
 };
 
 extern TForm1* Form1;

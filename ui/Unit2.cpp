@@ -1,11 +1,17 @@
 #include "ui/Unit2.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 
 #include "ui/BeastActions.h"
+#include "ui/PanelShare.h"
+#include "ui/widgets/SlotMarker.h"
+#include "ui/model/RollGrade.h"
+#include "ui/model/SlotMark.h"
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/skin/Fonts.h"
 #include "data/builtin_data.h"
@@ -77,6 +83,7 @@ void TForm2::FormCreate()
     createValueFields();
     createSkillSlots();
     createMoreSkillsMarker();
+    marker_ = new SlotMarker(this);
 
     std::vector<std::string> lines = Memo1;
     CurrentBeast = new TPet(lines);
@@ -159,6 +166,14 @@ void TForm2::SetValue(int number, const std::string& text)
     label->setAccessibleName(QString::fromUtf8(Places[number - 1].caption) + " " + label->fullText());
 }
 
+void TForm2::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = PanelShare::Menu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(QPoint(10, 30));
+    menu->popup(at);
+}
+
 void TForm2::RefreshAll()
 {
     RefreshPicture();
@@ -170,6 +185,7 @@ void TForm2::RefreshAll()
 
 void TForm2::ShowChange(const BeastChange& change)
 {
+    ShowMark(change);
     const unsigned parts = BeastChange::PartsFor(change.kind);
     if (parts == BeastChange::AllParts) {
         RefreshAll();
@@ -205,6 +221,7 @@ void TForm2::SetValues(int first, int last)
 void TForm2::RefreshAptitudes()
 {
     SetValues(1, 9);
+    RefreshGrade();
     emit Refreshed(BeastChange::Aptitudes);
 }
 
@@ -265,4 +282,24 @@ void TForm2::RefreshMoreSkillsMarker()
     moreSkills_->move(MarkerLeft + (MarkerWidth - moreSkills_->width()) / 2, MarkerBottom - moreSkills_->height());
     moreSkills_->setToolTip(names.join("\n"));
     moreSkills_->setAccessibleName(QString("另有技能：") + names.join("、"));
+}
+
+void TForm2::ShowMark(const BeastChange& change)
+{
+    // Every action replaces the last one's mark; most leave none.
+    const SlotMark mark = SlotMark::For(change);
+    const QRect slot = mark.slot >= 0 ? slots_[static_cast<std::size_t>(mark.slot)]->geometry() : QRect();
+    marker_->Mark(slot, QString::fromStdString(mark.Sign()), QString::fromStdString(mark.Description()));
+}
+
+void TForm2::RefreshGrade()
+{
+    // The grade follows the aptitudes and growth, which only rolls and the
+    // full custom dialog change.
+    const auto lines = RollGrade::DetailLines(*CurrentBeast, RollGrade::Of(*CurrentBeast));
+    QStringList text;
+    for (const auto& line : lines)
+        text << QString::fromStdString(line);
+    picture_->setToolTip(text.join('\n'));
+    picture_->setAccessibleDescription(text.join(QStringLiteral("；")));
 }

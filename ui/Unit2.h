@@ -16,6 +16,7 @@
 #include "ui/model/PanelText.h"
 
 class QLabel;
+class SlotMarker;
 
 // The one beast of the program, created by the panel and alive while it is.
 extern TPet* CurrentBeast;
@@ -51,6 +52,9 @@ public:
     // The "+N" marker for the skills without a slot of their own; its
     // tooltip lists them.
     QLabel* MoreSkills() const { return moreSkills_; }
+    // The mark on the slot the last action changed (hidden when none).
+    SlotMarker* Marker() const { return marker_; }
+    QLabel* Picture() const { return picture_; }
 
 signals:
     // After each Refresh* has written its part: one BeastChange::Part.
@@ -59,6 +63,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // "复制图片" and "保存图片…" (PanelShare), by mouse or the menu key.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void FormCreate();
@@ -73,10 +79,13 @@ private:
     // The slot's icon, framed when certified; empty when there is neither.
     QPixmap SlotPicture(const SkillEntry& entry) const;
     void RefreshMoreSkillsMarker();
+    void ShowMark(const BeastChange& change);
+    void RefreshGrade();
 
     QPixmap backdrop_;
     QLabel* picture_ = nullptr;
     AutoSizeLabel* moreSkills_ = nullptr;
+    SlotMarker* marker_ = nullptr;
     std::vector<AutoSizeLabel*> values_;
     std::array<QLabel*, PanelText::SlotCount> slots_{};
     int pictureIndex_ = -1;

@@ -45,7 +45,8 @@ TEST(BookRecord, OpensWithTheFirstBeastItHearsOfAsARoll)
     EXPECT_EQ(record.Lines()[0], "—— 第 1 只 芙蓉仙子 ——");
     EXPECT_EQ(record.Lines()[1],
               "洗出 芙蓉仙子：攻击资质 1399，防御资质 1400，体力资质 4500，法力资质 2600，"
-              "速度资质 1350，躲闪资质 1420，寿命 7000，成长 1.205，五行 火，技能 高级再生、高级幸运");
+              "速度资质 1350，躲闪资质 1420，寿命 7000，成长 1.205，五行 火，技能 高级再生、高级幸运；"
+              "鉴定 超出本种范围，不评级");
     EXPECT_EQ(record.Lines()[2], "高级再生：已有此技能，未使用");
     EXPECT_EQ(record.Run().BeastsRolled, 1);
     record.Start(Beast({}));  // a second start changes nothing

@@ -157,7 +157,7 @@ private slots:
         QTest::newRow("a beast button") << Action::BeastButton << "洗出 古代瑞兽："
                                         << "第 2 只 古代瑞兽";
         QTest::newRow("a certification") << Action::Certify << "认证 泰山压顶：第 2 格换为 "
-                                         << "认证 泰山压顶";
+                                         << "另认证 1 个：泰山压顶";
         QTest::newRow("a correction commit") << Action::Correction << "修正：无变化"
                                              << "已用 0 本";
         QTest::newRow("a custom commit") << Action::Custom << "完全DIY："

@@ -67,7 +67,8 @@ std::vector<std::string> BookRecord::CounterLines() const
 {
     std::vector<std::string> lines;
     lines.push_back("第 " + std::to_string(run_.BeastsRolled) + " 只 " + (name_.empty() ? "（空）" : name_) + "，"
-                    + std::to_string(skills_.size()) + " 个技能" + (certified_.empty() ? "" : "，认证 " + certified_));
+                    + std::to_string(skills_.size()) + " 个技能"
+                    + (certified_.empty() ? "" : "，另认证 1 个：" + certified_));
     lines.push_back("已用 " + std::to_string(beast_.BooksUsed) + " 本：新增 " + std::to_string(beast_.NewSlots)
                     + " 格，覆盖 " + std::to_string(beast_.Overwritten) + " 次");
     lines.push_back("已有此技能而未使用：" + std::to_string(beast_.Refused) + " 本");

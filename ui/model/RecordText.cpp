@@ -4,6 +4,7 @@
 
 #include "engine/pet.h"
 #include "ui/model/PanelText.h"
+#include "ui/model/RollGrade.h"
 
 namespace {
 const char* const AptitudeNames[7] = {"攻击资质", "防御资质", "体力资质", "法力资质", "速度资质", "躲闪资质", "寿命"};
@@ -92,7 +93,8 @@ std::string RecordText::RollLine(const TPet& beast)
     parts.push_back("成长 " + PanelText::Growth(beast.Growth));
     parts.push_back("五行 " + Shown(beast.Element));
     parts.push_back("技能 " + SkillList(beast.Skills));
-    return "洗出 " + Shown(beast.Name) + "：" + Join(parts, "，");
+    return "洗出 " + Shown(beast.Name) + "：" + Join(parts, "，") + "；鉴定 "
+        + RollGrade::Summary(RollGrade::Of(beast));
 }
 
 std::string RecordText::BookLine(int count, const std::string& book, const BookOutcome& outcome)

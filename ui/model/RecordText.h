@@ -35,7 +35,8 @@ public:
 
     // "—— 第 3 只 芙蓉仙子 ——": the head of a new beast's section.
     static std::string SectionLine(int beastNumber, const std::string& name);
-    // "洗出 芙蓉仙子：攻击资质 1399，…，成长 1.205，五行 火，技能 高级再生、高级幸运".
+    // "洗出 芙蓉仙子：攻击资质 1399，…，成长 1.205，五行 火，技能 高级再生、高级幸运；
+    // 鉴定 优秀（…）", the grade being RollGrade::Summary.
     static std::string RollLine(const TPet& beast);
     // "第 12 本 高级必杀：覆盖第 3 格的 夜战", "第 13 本 感知：新增第 6 格",
     // "感知：已有此技能，未使用". `count` is the beast's books used including

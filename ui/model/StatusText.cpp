@@ -1,0 +1,35 @@
+#include "ui/model/StatusText.h"
+
+#include "engine/pet.h"
+#include "ui/model/BeastChange.h"
+#include "ui/model/RecordText.h"
+#include "ui/model/RollGrade.h"
+
+std::string StatusText::For(const BeastChange& change, int booksUsed)
+{
+    switch (change.kind) {
+    case BeastChange::Kind::Roll:
+        return Rolled(change.after);
+    case BeastChange::Kind::Book:
+        return RecordText::BookLine(booksUsed, change.name, change.outcome);
+    case BeastChange::Kind::NoBook:
+        return "请先选一本技能书";
+    case BeastChange::Kind::Certify:
+        return RecordText::CertifyLine(change.name, change.before, change.after);
+    case BeastChange::Kind::Correction:
+        return RecordText::CorrectionLine(change.before, change.after);
+    case BeastChange::Kind::Custom:
+        return RecordText::CustomLine(change.before, change.after);
+    }
+    return {};
+}
+
+std::string StatusText::Rolled(const TPet& beast)
+{
+    return "洗出 " + beast.Name + "：" + RollGrade::Summary(RollGrade::Of(beast));
+}
+
+std::string StatusText::Book(const std::string& name, const std::string& description)
+{
+    return name + "：" + description;
+}

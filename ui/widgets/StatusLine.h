@@ -1,0 +1,31 @@
+#pragma once
+// A one-line status text: plain text, elided when too long for its width
+// with the whole text in its tooltip. Its accessible name is a fixed prefix
+// and the text, so that every change reaches screen readers as a name
+// change and the line is told apart from every other control.
+
+#include <QLabel>
+
+class StatusLine : public QLabel {
+    Q_OBJECT
+public:
+    // `prefix` starts the accessible name ("状态：").
+    StatusLine(const QString& prefix, QWidget* parent = nullptr);
+
+    // Shows `text` (plain text); the same text again is announced again.
+    void SetStatus(const QString& text);
+    QString FullText() const { return full_; }
+
+signals:
+    // With every name change sent to screen readers: the new accessible name.
+    void Announced(const QString& name);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fit();
+
+    QString prefix_;
+    QString full_;
+};
