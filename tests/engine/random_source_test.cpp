@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "ScriptedClock.h"
 #include "engine/random_source.h"
 
@@ -50,4 +52,13 @@ TEST(RandomSource, SystemClockMovesOnAcrossAWait)
     Sleep(1);
     Reseed();
     EXPECT_NE(RandomSeed, first);
+}
+
+TEST(RandomSource, SystemSleepWaitsAtLeastTheMilliseconds)
+{
+    // Only a lower bound: a loaded machine may wake the thread late, never early.
+    SetClock(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    Sleep(2);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2));
 }
