@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTextLayout>
 
+#include "LeakCheck.h"
 #include "ui/skin/Fonts.h"
 
 namespace {
@@ -106,6 +107,7 @@ class TestFonts : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNoLeakedWindows(); }
     void initTestCase();
     void builtInFaceDraws_data();
     void builtInFaceDraws();

@@ -16,6 +16,7 @@
 
 #include <memory>
 
+#include "LeakCheck.h"
 #include "ModalWatcher.h"
 #include "PetSnapshot.h"
 #include "ui/BeastActions.h"
@@ -100,6 +101,7 @@ void TestDialogKeys::cleanup()
     Form2 = nullptr;
     panel_.reset();
     delete std::exchange(Actions, nullptr);
+    VerifyNoLeakedWindows();
 }
 
 QWidget* TestDialogKeys::open(const QString& dialog, const QString& control)

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "LeakCheck.h"
 #include "ModalWatcher.h"
 #include "PetSnapshot.h"
 #include "ui/BeastActions.h"
@@ -77,6 +78,7 @@ void TestDiy::cleanup()
     delete panel_;
     Form2 = nullptr;
     delete std::exchange(Actions, nullptr);
+    VerifyNoLeakedWindows();
 }
 
 void TestDiy::layout_data()

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "LeakCheck.h"
 #include "ModalWatcher.h"
 #include "ui/BeastActions.h"
 #include "ui/Unit2.h"
@@ -70,6 +71,7 @@ private slots:
         delete Form2;
         Form2 = nullptr;
         delete std::exchange(Actions, nullptr);
+        VerifyNoLeakedWindows();
     }
 
     void layoutAndShow()

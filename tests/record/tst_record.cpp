@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "LeakCheck.h"
 #include "ModalWatcher.h"
 #include "ui/Record.h"
 #include "ui/RecordWindow.h"
@@ -102,6 +103,7 @@ private slots:
     {
         DestroyWindows();
         QCOMPARE(ExistingRecordWindow(), nullptr);
+        VerifyNoLeakedWindows();
     }
 
     void buttonSitsBetweenCertifyAndHitAndNothingIsMadeAtStart()

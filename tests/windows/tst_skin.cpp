@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+#include "LeakCheck.h"
 #include "ui/About.h"
 #include "ui/skin/Skin.h"
 #include "ui/skin/SkinColours.h"
@@ -104,6 +105,7 @@ class TestSkin : public QObject {
     Q_OBJECT
 private slots:
     void init() { InstallSkin(*qApp); }
+    void cleanup() { VerifyNoLeakedWindows(); }
 
     void textReadsOnItsBackground_data();
     void textReadsOnItsBackground();
