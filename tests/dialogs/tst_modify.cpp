@@ -294,7 +294,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("仙😀子仙子仙子仙"));
         form->Edit1->paste();
         QCOMPARE(form->Edit1->text(), QStringLiteral("仙子仙子仙子"));
-        QCOMPARE(Cp936Length(form->Edit1->text().toStdString()), 12);
+        QCOMPARE(Cp936Counter().Length(form->Edit1->text().toStdString()), 12);
     }
 };
 
