@@ -39,7 +39,7 @@ TEST(BookRecord, OpensWithTheFirstBeastItHearsOfAsARoll)
 {
     BookRecord record;
     TPet pet = Beast({"高级再生", "高级幸运"});
-    EXPECT_FALSE(record.Started());
+    EXPECT_EQ(record.LinesWritten(), 0u);
     Hit(record, pet, "高级再生");
     ASSERT_EQ(record.Lines().size(), 3u);
     EXPECT_EQ(record.Lines()[0], "—— 第 1 只 芙蓉仙子 ——");

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(Button("BitBtn25")->nextInFocusChain(), button);
         QCOMPARE(button->nextInFocusChain(), Button("BitBtn26"));
         QCOMPARE(ExistingRecordWindow(), nullptr);
-        QVERIFY(!RunRecord().Started());
+        QCOMPARE(RunRecord().LinesWritten(), uint64_t(0));
     }
 
     void buttonOpensOneWindowShowingEverythingSinceStartUp()
