@@ -37,4 +37,3 @@ std::string_view LineRest(std::string_view line);
 // Index of the first line of `lines` whose key equals `key` exactly, or -1.
 // An empty key finds nothing.
 int FindLine(const std::vector<std::string>& lines, std::string_view key);
-

@@ -178,9 +178,9 @@ TEST(BookRecord, ACorrectionOfEveryFieldNamesEveryClauseInOrder)
     TPet after = before;
     after.Name = "小白";
     int value = 1;
-    for (int32_t TPet::*field : {&TPet::Level, &TPet::Physique, &TPet::Magic, &TPet::Strength, &TPet::Endurance,
-                             &TPet::Agility, &TPet::Potential, &TPet::Hp, &TPet::Mp, &TPet::Damage, &TPet::Defense,
-                             &TPet::Speed, &TPet::Spirit})
+    for (int32_t TPet::*field :
+         {&TPet::Level, &TPet::Physique, &TPet::Magic, &TPet::Strength, &TPet::Endurance, &TPet::Agility,
+          &TPet::Potential, &TPet::Hp, &TPet::Mp, &TPet::Damage, &TPet::Defense, &TPet::Speed, &TPet::Spirit})
         after.*field = before.*field + value++;
     EXPECT_EQ(RecordText::CorrectionLine(before, after),
               "修正：名称 芙蓉仙子→小白，等级 0→1，体质 0→2，法力 0→3，力量 0→4，耐力 0→5，敏捷 0→6，潜能 0→7，"

@@ -16,9 +16,9 @@
 #include "ui/BeastActions.h"
 #include "ui/Record.h"
 #include "ui/Unit3.h"
+#include "ui/model/BookRecord.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
-#include "ui/model/BookRecord.h"
 #include "ui/widgets/ChoiceEntry.h"
 
 namespace {

@@ -19,6 +19,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -80,7 +81,8 @@ public:
             if (auto* box = qobject_cast<QMessageBox*>(modal))
                 box->accept();
             else if (modal == Form3 && !ChoiceLabels.empty() && Below(4) != 0)
-                Form3->ChoiceClick(ChoiceLabels[static_cast<std::size_t>(Below(static_cast<int>(ChoiceLabels.size())))]);
+                Form3->ChoiceClick(
+                    ChoiceLabels[static_cast<std::size_t>(Below(static_cast<int>(ChoiceLabels.size())))]);
             else
                 modal->close();
         });
@@ -152,20 +154,17 @@ void ToggleRecordWindow()
         Press("RecordButton");
 }
 
+void HitBook()
+{
+    Press("BitBtn26");
+}
+
+// One action, drawn with the weights of a session spent mostly on books.
 void OneAction()
 {
-    switch (Below(10)) {
-    case 0: Roll(); break;
-    case 1:
-    case 2: ChooseBook(); break;
-    case 3:
-    case 4:
-    case 5: Press("BitBtn26"); break;
-    case 6: Certify(); break;
-    case 7: Correct(); break;
-    case 8: CustomCommit(); break;
-    default: ToggleRecordWindow(); break;
-    }
+    static void (*const weighted[])() = {Roll,    ChooseBook, ChooseBook, HitBook,      HitBook,
+                                         HitBook, Certify,    Correct,    CustomCommit, ToggleRecordWindow};
+    weighted[Below(static_cast<int>(std::size(weighted)))]();
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
