@@ -40,8 +40,8 @@ public:
     void Sleep(uint32_t milliseconds) override
     {
         // To a deadline, not for a length: a wait that a signal interrupts
-        // resumes towards the same end, so a stream of signals cannot stretch
-        // it (restarting a relative wait adds the timer slack every time).
+        // resumes towards the same end, so however many signals arrive, the
+        // wait ends when it would have without them.
         timespec deadline{};
         clock_gettime(CLOCK_MONOTONIC, &deadline);
         deadline.tv_sec += static_cast<time_t>(milliseconds / 1000u);
