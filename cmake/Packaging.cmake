@@ -13,10 +13,6 @@ set(DASHU_DEB_VERSION ${PROJECT_VERSION}-${DASHU_DEB_RELEASE})
 set(DASHU_DEB_MAINTAINER "The qingai-dashu developers <qingaidashu@users.noreply.github.com>")
 set(DASHU_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${DASHU_DEB_NAME})
 set(DASHU_DEB_STAGING ${CMAKE_BINARY_DIR}/debian)
-set(DASHU_FONT_BUNDLED FALSE)
-if(EXISTS ${PROJECT_SOURCE_DIR}/data/fonts/OFL.txt)
-  set(DASHU_FONT_BUNDLED TRUE)
-endif()
 
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 # Debian wants manual pages and changelogs compressed to the maximum,
@@ -26,10 +22,8 @@ function(dashu_gzip input output)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
 endfunction()
 
-set(DASHU_COPYRIGHT_PARTS ${CMAKE_CURRENT_LIST_DIR}/debian/copyright)
-if(DASHU_FONT_BUNDLED)
-  list(APPEND DASHU_COPYRIGHT_PARTS ${CMAKE_CURRENT_LIST_DIR}/debian/copyright-font)
-endif()
+# The typefaces are built into the program, so their licence goes along.
+set(DASHU_COPYRIGHT_PARTS ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${CMAKE_CURRENT_LIST_DIR}/debian/copyright-font)
 file(WRITE ${DASHU_DEB_STAGING}/copyright "")
 foreach(part IN LISTS DASHU_COPYRIGHT_PARTS)
   file(READ ${part} text)
@@ -65,11 +59,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/qingaidashu/qingai-dashu)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-if(NOT DASHU_FONT_BUNDLED)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-noto-cjk)
-else()
-  # The built-in faces hold the program's own texts only; Chinese that users
-  # type beyond them (a beast's name, an element) draws in Noto CJK.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-noto-cjk)
-endif()
+# The built-in faces hold the program's own texts only; Chinese that users
+# type beyond them (a beast's name, an element) draws in Noto CJK.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-noto-cjk)
 include(CPack)

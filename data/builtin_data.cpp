@@ -207,14 +207,3 @@ int FindLine(const std::vector<std::string>& lines, std::string_view key)
             return static_cast<int>(i);
     return -1;
 }
-
-int SkillIndex(const std::string& skill)
-{
-    return FindLine(DescriptionLines(), skill);
-}
-
-std::string SkillDescription(const std::string& skill)
-{
-    const int index = SkillIndex(skill);
-    return index < 0 ? std::string() : std::string(LineRest(DescriptionLines()[static_cast<std::size_t>(index)]));
-}

@@ -37,9 +37,3 @@ std::string_view LineRest(std::string_view line);
 // Index of the first line of `lines` whose key equals `key` exactly, or -1.
 // An empty key finds nothing.
 int FindLine(const std::vector<std::string>& lines, std::string_view key);
-
-// Index of the description line of `skill` (its vocabulary and icon index),
-// or -1 when none names it.
-int SkillIndex(const std::string& skill);
-// The description text of `skill` (after the first ";"), empty when unknown.
-std::string SkillDescription(const std::string& skill);

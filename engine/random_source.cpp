@@ -39,8 +39,18 @@ public:
 
     void Sleep(uint32_t milliseconds) override
     {
-        timespec wait{static_cast<time_t>(milliseconds / 1000u), static_cast<long>(milliseconds % 1000u) * 1000000L};
-        while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {}
+        // To a deadline, not for a length: a wait that a signal interrupts
+        // resumes towards the same end, so however many signals arrive, the
+        // wait ends when it would have without them.
+        timespec deadline{};
+        clock_gettime(CLOCK_MONOTONIC, &deadline);
+        deadline.tv_sec += static_cast<time_t>(milliseconds / 1000u);
+        deadline.tv_nsec += static_cast<long>(milliseconds % 1000u) * 1000000L;
+        if (deadline.tv_nsec >= 1000000000L) {
+            ++deadline.tv_sec;
+            deadline.tv_nsec -= 1000000000L;
+        }
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {}
     }
 
 private:

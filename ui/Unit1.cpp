@@ -159,9 +159,9 @@ RadioList* TForm1::MakeBookList(int index, int columns)
     auto* group = new RadioList(QString("RadioGroup%1").arg(index + 1), items, columns);
     group->setAccessibleName(QString::fromStdString(list.Title).trimmed() + "书单");
     for (int i = 0; i < group->Count(); ++i) {
-        group->Item(i)->setToolTip(
-            QString::fromStdString(PanelText::ToolTip(PanelText::Skill(DescriptionLines(), list.Items[i]))));
-        group->Item(i)->setAccessibleDescription(QString::fromStdString(SkillDescription(list.Items[i])));
+        const SkillEntry book = PanelText::Skill(DescriptionLines(), list.Items[i]);
+        group->Item(i)->setToolTip(QString::fromStdString(PanelText::ToolTip(book)));
+        group->Item(i)->setAccessibleDescription(QString::fromStdString(book.Description));
         new ReturnOnMarked(group->Item(i), [this] { BitBtn26Click(); });
     }
     connect(group, &RadioList::MarkMoved, this, &TForm1::RadioGroup1Click);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/widgets/AutoSizeLabel.h"
+#include "ui/widgets/CentredOver.h"
 #include "ui/widgets/ChoiceEntry.h"
 #include "ui/widgets/DialogFlags.h"
 #include "ui/skin/Fonts.h"
@@ -56,8 +57,9 @@ void TForm3::ShowChoices(const std::vector<std::string>& list)
     // Grows to show every entry; three fit the usual height.
     const int needed = EntryTop + EntryStep * static_cast<int>(list.size()) + 6;
     setFixedHeight(std::max(BaseHeight, needed));
-    if (parentWidget())
-        move(parentWidget()->window()->geometry().center() - rect().center());
+    // Centred on the main window for its height of this fill.
+    if (const QWidget* owner = parentWidget())
+        setGeometry(CentredOver(owner->window(), this));
 }
 
 void TForm3::ChoiceClick(ChoiceEntry* sender)

@@ -24,6 +24,7 @@
 #include "data/builtin_data.h"
 #include "engine/pet.h"
 #include "ui/model/DiyCommit.h"
+#include "ui/model/PanelText.h"
 #include "ui/model/SkillListEditor.h"
 
 TDIYForm* DIYForm = nullptr;
@@ -66,7 +67,7 @@ constexpr int LabelDrop = 4;  // a label's top below its edit's
 QListWidgetItem* SkillItem(const QString& skill)
 {
     auto* item = new QListWidgetItem(skill);
-    item->setData(Qt::AccessibleDescriptionRole, Text(SkillDescription(skill.toStdString())));
+    item->setData(Qt::AccessibleDescriptionRole, Text(PanelText::Skill(DescriptionLines(), skill.toStdString()).Description));
     return item;
 }
 

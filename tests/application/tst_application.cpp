@@ -17,6 +17,7 @@
 
 #include <functional>
 
+#include "LeakCheck.h"
 #include "ui/Application.h"
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -95,6 +96,7 @@ class TestApplication : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNoLeakedWindows(); }
     // First: the image plugins must not have been looked up before it.
     void missingJpegDecoderIsReported();
     void noDisplayNameIsAppended();

@@ -20,6 +20,7 @@
 
 #include <functional>
 
+#include "LeakCheck.h"
 #include "ui/skin/Fonts.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
@@ -144,6 +145,7 @@ class TestFonts : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNoLeakedWindows(); }
     void initTestCase();
     void builtInFaceDraws_data();
     void builtInFaceDraws();

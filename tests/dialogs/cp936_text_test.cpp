@@ -4,14 +4,14 @@
 
 TEST(Cp936Text, CountsBytesOfCodePage936)
 {
-    EXPECT_EQ(Cp936Length(""), 0);
-    EXPECT_EQ(Cp936Length("abc"), 3);
-    EXPECT_EQ(Cp936Length("芙蓉仙子"), 8);
-    EXPECT_EQ(Cp936Length("芙蓉a"), 5);
-    EXPECT_EQ(Cp936Length("€"), 1) << "code page 936 holds the euro sign in one byte";
-    EXPECT_EQ(Cp936Length("😀"), -1) << "beyond code page 936";
-    EXPECT_EQ(Cp936Length("가"), -1);
-    EXPECT_EQ(Cp936Length("\xff"), -1) << "broken UTF-8";
+    EXPECT_EQ(Cp936Counter().Length(""), 0);
+    EXPECT_EQ(Cp936Counter().Length("abc"), 3);
+    EXPECT_EQ(Cp936Counter().Length("芙蓉仙子"), 8);
+    EXPECT_EQ(Cp936Counter().Length("芙蓉a"), 5);
+    EXPECT_EQ(Cp936Counter().Length("€"), 1) << "code page 936 holds the euro sign in one byte";
+    EXPECT_EQ(Cp936Counter().Length("😀"), -1) << "beyond code page 936";
+    EXPECT_EQ(Cp936Counter().Length("가"), -1);
+    EXPECT_EQ(Cp936Counter().Length("\xff"), -1) << "broken UTF-8";
 }
 
 TEST(Cp936Text, EditsStayWithinTheLimit)
@@ -36,10 +36,10 @@ TEST(Cp936Text, LongTextsCountAcrossEveryConversionWindow)
     for (int i = 0; i < 100000; ++i)
         text += i % 7 == 0 ? "a" : "仙";
     const long expected = 100000 / 7 + 1 + (100000 - (100000 / 7 + 1)) * 2;
-    EXPECT_EQ(Cp936Length(text), expected);
-    EXPECT_EQ(Cp936Length(text + "😀"), -1) << "a refusal at the very end";
-    EXPECT_EQ(Cp936Length(text + "\xe4\xbb"), -1) << "a character cut off at the end";
-    EXPECT_EQ(Cp936Length("😀" + text), -1);
+    EXPECT_EQ(Cp936Counter().Length(text), expected);
+    EXPECT_EQ(Cp936Counter().Length(text + "😀"), -1) << "a refusal at the very end";
+    EXPECT_EQ(Cp936Counter().Length(text + "\xe4\xbb"), -1) << "a character cut off at the end";
+    EXPECT_EQ(Cp936Counter().Length("😀" + text), -1);
 }
 
 TEST(Cp936Text, WithoutTheConverterEstimatesInsteadOfRefusing)

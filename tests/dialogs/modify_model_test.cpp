@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "PetSnapshot.h"
 #include "data/builtin_data.h"
 #include "engine/pet.h"
@@ -222,4 +224,42 @@ TEST(ModifyModel, HugeStoredNumbersSaturateInsteadOfWrapping)
     m.ChangeLevel(160);
     EXPECT_EQ(m.potential(), 2147483647);
     EXPECT_GE(m.row(0).ceiling, m.row(0).value);
+}
+
+TEST(ModifyModel, ACommitWritesLevelsFrom0To160WhateverItIsGiven)
+{
+    struct Case {
+        int32_t stored;
+        const char* typed;
+        int32_t written;
+    };
+    const int32_t min = std::numeric_limits<int32_t>::min();
+    for (const Case c : {Case{0, "161", 0}, Case{0, "2147483647", 0}, Case{20, "999", 20}, Case{0, "-5", 0},
+                         Case{0, "-2147483648", 0}, Case{min, "-7", 0}, Case{min, "40", 40}, Case{200, "30", 160},
+                         Case{2147483647, "0", 160}, Case{0, "160", 160}}) {
+        TPet beast = Beast(c.stored, {20, 20, 20, 20, 20}, 0);
+        ModifyModel m;
+        m.Load(beast);
+        const auto result = m.Commit(beast, beast.Name, c.typed);
+        ASSERT_TRUE(result.ok) << c.typed;
+        EXPECT_EQ(beast.Level, c.written) << c.stored << " " << c.typed;
+        EXPECT_EQ(result.level, c.written);
+        EXPECT_EQ(m.storedLevel(), c.written);
+    }
+}
+
+TEST(ModifyModel, LevelSpinnerStaysIn0To160ForAnyStoredLevel)
+{
+    const int32_t min = std::numeric_limits<int32_t>::min();
+    const int32_t max = std::numeric_limits<int32_t>::max();
+    auto low = Loaded(min, {20, 20, 20, 20, 20}, 0);
+    EXPECT_EQ(low.StepLevel(std::nullopt, false), std::nullopt) << "the floor is 0, and nothing overflows";
+    EXPECT_EQ(low.StepLevel(min, false), std::nullopt);
+    EXPECT_EQ(low.StepLevel(min, true), 1);
+    EXPECT_EQ(low.StepLevel(max, true), std::nullopt);
+    EXPECT_EQ(low.StepLevel(max, false), 159);
+    auto high = Loaded(max, {20, 20, 20, 20, 20}, 0);
+    EXPECT_EQ(high.StepLevel(std::nullopt, true), std::nullopt);
+    EXPECT_EQ(high.StepLevel(std::nullopt, false), std::nullopt);
+    EXPECT_EQ(high.StepLevel(min, false), std::nullopt);
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "LeakCheck.h"
 #include "ui/About.h"
 #include "ui/CreditsWindow.h"
 #include "ui/widgets/LinkLabel.h"
@@ -15,6 +16,7 @@
 class TestAbout : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { VerifyNoLeakedWindows(); }
     void windowAndTitle();
     void labels_data();
     void labels();

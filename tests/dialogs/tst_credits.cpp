@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "LeakCheck.h"
 #include "ui/CreditsWindow.h"
 #include "ui/IconCredits.h"
 
@@ -32,6 +33,7 @@ QStringList Lines(const QString& path)
 class TestCredits : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { VerifyNoLeakedWindows(); }
     void tableNamesEveryArtworkIconWithItsAuthor();
     void windowListsTheTable();
     void keyboardScrollsAndCloses_data();

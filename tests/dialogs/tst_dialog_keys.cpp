@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,8 @@
 
 #include <memory>
 
+#include "LeakCheck.h"
+#include "ModalWatcher.h"
 #include "PetSnapshot.h"
 #include "ui/BeastActions.h"
 #include "ui/Unit2.h"
@@ -71,6 +74,8 @@ private slots:
     void returnInAnEditWritesNothing();
     void returnOnAFocusedButtonPressesIt_data();
     void returnOnAFocusedButtonPressesIt();
+    void selectAllAndPasteWorkInFilteredEdits_data();
+    void selectAllAndPasteWorkInFilteredEdits();
     void everyInputControlHasItsOwnName_data();
     void everyInputControlHasItsOwnName();
 
@@ -96,6 +101,7 @@ void TestDialogKeys::cleanup()
     Form2 = nullptr;
     panel_.reset();
     delete std::exchange(Actions, nullptr);
+    VerifyNoLeakedWindows();
 }
 
 QWidget* TestDialogKeys::open(const QString& dialog, const QString& control)
@@ -246,6 +252,52 @@ void TestDialogKeys::returnOnAFocusedButtonPressesIt()
     QTest::keyClick(widget, Qt::Key(key));
     QCOMPARE(PetSnapshot(*CurrentBeast) != before, commits);
     QCOMPARE(!dialog_->isVisible(), closes);
+}
+
+void TestDialogKeys::selectAllAndPasteWorkInFilteredEdits_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<int>("errorBoxes");
+    // The key filter passes both shortcuts; pasted text is not typed, so it
+    // goes in whole and is checked where the dialog reads the edit: the
+    // level at once, the custom fields on "提交".
+    QTest::newRow("correction: level, a number") << "modify"
+                                                 << "Edit2"
+                                                 << "30" << 0;
+    QTest::newRow("correction: level, not a number") << "modify"
+                                                     << "Edit2"
+                                                     << "3a" << 1;
+    QTest::newRow("custom: an aptitude") << "diy"
+                                         << "Edit1"
+                                         << "1500" << 0;
+    QTest::newRow("custom: growth") << "diy"
+                                    << "Edit8"
+                                    << "1.25" << 0;
+}
+
+void TestDialogKeys::selectAllAndPasteWorkInFilteredEdits()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, edit);
+    QFETCH(QString, pasted);
+    QFETCH(int, errorBoxes);
+    auto* line = qobject_cast<QLineEdit*>(open(dialog, edit));
+    QVERIFY(line);
+    QVERIFY(!line->text().isEmpty());
+    line->deselect();
+    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(line->selectedText(), line->text());
+
+    ModalWatcher watcher;
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(line->text(), pasted);
+    QCOMPARE(int(watcher.boxes().size()), errorBoxes);
+    // Typing a letter is still refused.
+    QTest::keyClick(line, Qt::Key_X);
+    QCOMPARE(line->text(), pasted);
 }
 
 void TestDialogKeys::everyInputControlHasItsOwnName_data()

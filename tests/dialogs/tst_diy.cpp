@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "LeakCheck.h"
+#include "SkillOracle.h"
 #include "ModalWatcher.h"
 #include "PetSnapshot.h"
 #include "ui/BeastActions.h"
@@ -81,6 +83,7 @@ void TestDiy::cleanup()
     delete panel_;
     Form2 = nullptr;
     delete std::exchange(Actions, nullptr);
+    VerifyNoLeakedWindows();
 }
 
 void TestDiy::layout_data()

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "LeakCheck.h"
 #include "ModalWatcher.h"
 #include "ui/BeastActions.h"
 #include "ui/Unit2.h"
@@ -70,6 +71,7 @@ private slots:
         delete Form2;
         Form2 = nullptr;
         delete std::exchange(Actions, nullptr);
+        VerifyNoLeakedWindows();
     }
 
     void layoutAndShow()
@@ -292,7 +294,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("仙😀子仙子仙子仙"));
         form->Edit1->paste();
         QCOMPARE(form->Edit1->text(), QStringLiteral("仙子仙子仙子"));
-        QCOMPARE(Cp936Length(form->Edit1->text().toStdString()), 12);
+        QCOMPARE(Cp936Counter().Length(form->Edit1->text().toStdString()), 12);
     }
 };
 

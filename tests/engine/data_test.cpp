@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "SkillOracle.h"
 #include "data/builtin_data.h"
 #include "engine/pet.h"
 

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <pthread.h>
+#include <signal.h>
+
 #include "ScriptedClock.h"
 #include "engine/random_source.h"
 
@@ -50,4 +57,44 @@ TEST(RandomSource, SystemClockMovesOnAcrossAWait)
     Sleep(1);
     Reseed();
     EXPECT_NE(RandomSeed, first);
+}
+
+TEST(RandomSource, SystemSleepWaitsAtLeastTheMilliseconds)
+{
+    // Only a lower bound: a loaded machine may wake the thread late, never early.
+    SetClock(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    Sleep(2);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2));
+}
+
+TEST(RandomSource, SystemSleepEndsOnTimeWhileSignalsArrive)
+{
+    // A handler without SA_RESTART, so that every signal interrupts the wait.
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    struct sigaction previous {};
+    ASSERT_EQ(sigaction(SIGUSR1, &action, &previous), 0);
+    SetClock(nullptr);
+    const pthread_t sleeper = pthread_self();
+    std::atomic<bool> woken{false};
+    std::atomic<int> sent{0};
+    std::thread sender([&] {
+        while (!woken) {
+            pthread_kill(sleeper, SIGUSR1);
+            ++sent;
+            std::this_thread::sleep_for(std::chrono::microseconds(20));
+        }
+    });
+    const auto start = std::chrono::steady_clock::now();
+    Sleep(20);
+    const auto took = std::chrono::steady_clock::now() - start;
+    woken = true;
+    sender.join();
+    sigaction(SIGUSR1, &previous, nullptr);
+    EXPECT_GT(sent, 10) << "the signals arrived during the wait";
+    EXPECT_GE(took, std::chrono::milliseconds(20)) << "a signal ended the wait early";
+    // Far more than a loaded machine's lateness.
+    EXPECT_LT(took, std::chrono::milliseconds(500)) << "the signals stretched the wait";
 }

@@ -39,7 +39,7 @@ TEST(BookRecord, OpensWithTheFirstBeastItHearsOfAsARoll)
 {
     BookRecord record;
     TPet pet = Beast({"高级再生", "高级幸运"});
-    EXPECT_FALSE(record.Started());
+    EXPECT_EQ(record.LinesWritten(), 0u);
     Hit(record, pet, "高级再生");
     ASSERT_EQ(record.Lines().size(), 3u);
     EXPECT_EQ(record.Lines()[0], "—— 第 1 只 芙蓉仙子 ——");
@@ -171,6 +171,25 @@ TEST(BookRecord, CorrectionsListEveryChangedFieldAndCustomCommitsTheGroups)
     record.NoteCustom(before, custom);
     EXPECT_EQ(record.CertifiedSkill(), "雷击");
     EXPECT_EQ(record.Lines().size(), 3u);
+}
+
+TEST(BookRecord, ACorrectionOfEveryFieldNamesEveryClauseInOrder)
+{
+    const TPet before = Beast({"夜战"});
+    TPet after = before;
+    after.Name = "小白";
+    int value = 1;
+    for (int32_t TPet::*field :
+         {&TPet::Level, &TPet::Physique, &TPet::Magic, &TPet::Strength, &TPet::Endurance, &TPet::Agility,
+          &TPet::Potential, &TPet::Hp, &TPet::Mp, &TPet::Damage, &TPet::Defense, &TPet::Speed, &TPet::Spirit})
+        after.*field = before.*field + value++;
+    EXPECT_EQ(RecordText::CorrectionLine(before, after),
+              "修正：名称 芙蓉仙子→小白，等级 0→1，体质 0→2，法力 0→3，力量 0→4，耐力 0→5，敏捷 0→6，潜能 0→7，"
+              "气血 0→8，魔法 0→9，攻击 0→10，防御 0→11，速度 0→12，灵力 0→13");
+    // Each field alone is named alone.
+    after = before;
+    after.Spirit = 77;
+    EXPECT_EQ(RecordText::CorrectionLine(before, after), "修正：灵力 0→77");
 }
 
 TEST(BookRecord, KeepsTheNewestThousandLinesAndEveryCount)

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "LeakCheck.h"
 #include "ModalWatcher.h"
 #include "ui/Record.h"
 #include "ui/RecordWindow.h"
@@ -102,6 +103,7 @@ private slots:
     {
         DestroyWindows();
         QCOMPARE(ExistingRecordWindow(), nullptr);
+        VerifyNoLeakedWindows();
     }
 
     void buttonSitsBetweenCertifyAndHitAndNothingIsMadeAtStart()
@@ -121,7 +123,7 @@ private slots:
         QCOMPARE(Button("BitBtn25")->nextInFocusChain(), button);
         QCOMPARE(button->nextInFocusChain(), Button("BitBtn26"));
         QCOMPARE(ExistingRecordWindow(), nullptr);
-        QVERIFY(!RunRecord().Started());
+        QCOMPARE(RunRecord().LinesWritten(), uint64_t(0));
     }
 
     void buttonOpensOneWindowShowingEverythingSinceStartUp()

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "LeakCheck.h"
 #include "ui/widgets/IconList.h"
 
 namespace {
@@ -44,6 +45,7 @@ class TestResources : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { VerifyNoLeakedWindows(); }
     void jpegDecoderPresent();
     void picture_data();
     void picture();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "LeakCheck.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Windows.h"
@@ -24,12 +25,8 @@ inline void OpenWindows()
 inline void CloseWindows()
 {
     DestroyWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(CurrentBeast, nullptr);
-    QStringList leaked;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        leaked << QString("%1 (%2)").arg(w->metaObject()->className(), w->objectName());
-    QVERIFY2(leaked.isEmpty(), qPrintable("top-level widgets left: " + leaked.join(", ")));
+    VerifyNoLeakedWindows();
 }
 
 // Gives CurrentBeast two certifiable skills after 夜战 and no certified

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SkillOracle.h"
 #include "data/builtin_data.h"
 #include "engine/pet.h"
 #include "ui/model/PanelText.h"

@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "FreshWindows.h"
+#include "LeakCheck.h"
 #include "ui/About.h"
 #include "ui/RecordWindow.h"
 #include "ui/skin/Skin.h"
@@ -108,6 +109,7 @@ class TestSkin : public QObject {
     Q_OBJECT
 private slots:
     void init() { InstallSkin(*qApp); }
+    void cleanup() { VerifyNoLeakedWindows(); }
 
     void textReadsOnItsBackground_data();
     void textReadsOnItsBackground();

@@ -5,6 +5,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include "LeakCheck.h"
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/widgets/ButtonTabWidget.h"
 #include "ui/widgets/RadioList.h"
@@ -12,6 +13,7 @@
 class TestWidgets : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { VerifyNoLeakedWindows(); }
     void radioListStartsMarkedAndReportsOnlyMoves();
     void radioListPlacesItemsWhenSized();
     void radioListFollowsArrowKeys();

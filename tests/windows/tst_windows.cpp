@@ -13,6 +13,7 @@
 #include "ui/widgets/ChoiceEntry.h"
 #include "FreshWindows.h"
 #include "ModalWatcher.h"
+#include "SkillOracle.h"
 #include "ui/Unit3.h"
 #include "data/builtin_data.h"
 #include "ui/model/PanelText.h"

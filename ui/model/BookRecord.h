@@ -36,7 +36,6 @@ public:
 
     // Takes `beast` as the run's first roll unless a beast is known already.
     void Start(const TPet& beast);
-    bool Started() const { return started_; }
 
     // Each Note first Starts with `before`. `after` becomes the current beast.
     void NoteRoll(const TPet& before, const TPet& after);

@@ -124,11 +124,6 @@ std::string Cp936Counter::Fit(const std::string& before, const std::string& afte
     return prefix + inserted + suffix;
 }
 
-long Cp936Length(const std::string& utf8)
-{
-    return Cp936Counter().Length(utf8);
-}
-
 std::string FitCp936Edit(const std::string& before, const std::string& after, std::size_t limit)
 {
     return Cp936Counter().Fit(before, after, limit);

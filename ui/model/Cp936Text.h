@@ -38,7 +38,6 @@ private:
     void* cd_;  // iconv_t, kept out of this header
 };
 
-// Cp936Counter().Length and .Fit; and whether the system has the converter.
-long Cp936Length(const std::string& utf8);
+// Cp936Counter().Fit; and whether the system has the converter.
 std::string FitCp936Edit(const std::string& before, const std::string& after, std::size_t limit);
 bool Cp936Available();

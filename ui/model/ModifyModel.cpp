@@ -121,12 +121,13 @@ ModifyModel::RatioResult ModifyModel::ApplyRatio(const std::array<int32_t, RowCo
 
 int32_t ModifyModel::WrittenLevel(int32_t typed) const
 {
-    return std::max(typed, stored_.level);
+    const int32_t level = typed > MaxLevel ? 0 : typed;
+    return std::clamp(std::max(level, stored_.level), 0, MaxLevel);
 }
 
 std::optional<int32_t> ModifyModel::StepLevel(std::optional<int32_t> shown, bool up) const
 {
-    const int32_t floor = std::min(stored_.level, MaxLevel);
+    const int32_t floor = std::clamp(stored_.level, 0, MaxLevel);
     // A level outside the range first snaps into it, as the spinner only ever
     // shows levels inside it.
     const int32_t from = std::clamp(shown.value_or(floor), floor, MaxLevel);

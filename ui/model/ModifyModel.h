@@ -48,11 +48,14 @@ public:
     // and ratios since the last load are gone. Returns the level in effect.
     int32_t ChangeLevel(int32_t level);
 
-    // The level a commit writes for `typed`: never below the stored level.
+    // The level a commit writes for `typed`: a level above MaxLevel counts as
+    // 0 (as in ChangeLevel), the result is never below the stored level, and
+    // it always lies in 0 .. MaxLevel, whatever was typed or stored.
     int32_t WrittenLevel(int32_t typed) const;
     // One step of the level spinner from `shown` (nullopt: the text did not
     // convert, so the step starts at the lowest level). Runs from the stored
-    // level to MaxLevel; nullopt when the step cannot move.
+    // level, or 0 when that is lower, to MaxLevel; nullopt when the step
+    // cannot move. Any stored or shown level is safe, INT32_MIN included.
     std::optional<int32_t> StepLevel(std::optional<int32_t> shown, bool up) const;
 
     // One step of a row's spinner. Up moves only below the ceiling and costs

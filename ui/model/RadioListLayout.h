@@ -1,7 +1,7 @@
 #pragma once
 // Where the items of a radio list stand: in columns of equal width, filled top
 // to bottom, each item one equal share of the list's height, the rows centred
-// vertically (the arrangement of a classic radio group).
+// vertically.
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #pragma once
-// A plain-text label that takes the size of its text, like a classic
-// auto-sized label. Measuring a text loads its font, so a label that is not
-// on screen yet waits for its first showing: a hidden dialog costs no text
-// layout at start-up.
+// A plain-text label that resizes itself to its text each time the text is
+// set, keeping its top-left corner. Measuring a text loads its font, so a
+// label that is not on screen yet waits for its first showing: a hidden
+// dialog costs no text layout at start-up.
 //
 // A label may be given a field width: a text too wide for it is drawn in a
 // smaller font, down to a floor, and beyond that elided; the full text is
