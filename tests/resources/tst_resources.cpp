@@ -30,7 +30,8 @@ const char* const Buttons[] = {"btn_commit", "btn_close", "btn_ok", "btn_up", "b
 // ":/art/x.jpg" at scale 1, ":/art/x@2x.jpg" at 2.
 QString twinOf(const QString& path, int scale)
 {
-    return scale == 1 ? path : path.left(path.lastIndexOf(u'.')) + QStringLiteral("@2x") + path.mid(path.lastIndexOf(u'.'));
+    return scale == 1 ? path
+                      : path.left(path.lastIndexOf(u'.')) + QStringLiteral("@2x") + path.mid(path.lastIndexOf(u'.'));
 }
 
 // The mean difference per channel between two pictures of one size, 0..255.

@@ -124,7 +124,7 @@ void TestHiDpi::buttonGlyphsAndWindowIconHaveTwins()
 {
     TDIYForm form;
     const std::pair<const char*, const char*> buttons[] = {
-        {"BitBtn1", "btn_commit"},    {"BitBtn2", "btn_close"},   {"SpeedButton1", "btn_add"},
+        {"BitBtn1", "btn_commit"},      {"BitBtn2", "btn_close"},   {"SpeedButton1", "btn_add"},
         {"SpeedButton2", "btn_remove"}, {"SpeedButton3", "btn_up"}, {"SpeedButton4", "btn_down"},
     };
     for (const auto& [name, glyph] : buttons) {

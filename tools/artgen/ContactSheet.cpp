@@ -53,7 +53,8 @@ QImage beastSheet(const QString& artDir, const QList<ArtEntry>& beasts, const QS
         picture.setDevicePixelRatio(1);
         p.drawImage(x, y, picture);
         p.setPen(Qt::black);
-        p.drawText(QRect(x, y + 178 * k, 197 * k, 20), Qt::AlignCenter, QStringLiteral("%1 %2").arg(i).arg(beasts[i].name));
+        p.drawText(QRect(x, y + 178 * k, 197 * k, 20), Qt::AlignCenter,
+                   QStringLiteral("%1 %2").arg(i).arg(beasts[i].name));
     }
     return out;
 }

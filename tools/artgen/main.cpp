@@ -83,8 +83,8 @@ bool writePictures(IconSet& icons, const QList<ArtEntry>& skills, const QList<Ar
     SkillIcons skillIcons(icons);
     const QList<QImage> skillImages = skillIcons.all(skills);
     for (int k = 0; k < skillImages.size(); ++k)
-        ok = save(skillImages[k], named(out + QStringLiteral("/skills"), QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')),
-                                        "jpg", scale),
+        ok = save(skillImages[k],
+                  named(out + QStringLiteral("/skills"), QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')), "jpg", scale),
                   "JPEG", 95)
             && ok;
     BeastPictures pictures(icons);
