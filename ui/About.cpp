@@ -1,5 +1,6 @@
 #include "ui/About.h"
 
+#include "ui/widgets/ArtPixmap.h"
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/widgets/CentredOver.h"
 #include "ui/CreditsWindow.h"
@@ -63,7 +64,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent, FixedDialogFlags())
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(56, 16, 48, 48);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/art/about.png")));
+    Image1->setPixmap(ArtPixmap::Load(QStringLiteral(":/art/about.png")));
 
     Label1 = Placed(this, "Label1", QStringLiteral("青霭灵踪之打书模拟器"), true, QPoint(120, 16));
     Label2 = Placed(this, "Label2", QStringLiteral("第三版3.0"), false, QPoint(160, 32));

@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -31,6 +32,7 @@ bool CanShowPictures()
                                    "请完整安装本程序所用的Qt（其imageformats插件目录中的qjpeg）。"),
                     QMessageBox::Ok);
     box.setObjectName(QStringLiteral("MessageBox"));
+    box.button(QMessageBox::Ok)->setIcon(QIcon(QStringLiteral(":/art/btn_ok.png")));
     box.exec();
     return false;
 }

@@ -12,6 +12,7 @@
 #include "ui/widgets/SlotMarker.h"
 #include "ui/model/RollGrade.h"
 #include "ui/model/SlotMark.h"
+#include "ui/widgets/ArtPixmap.h"
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/skin/Fonts.h"
 #include "data/builtin_data.h"
@@ -74,10 +75,10 @@ void TForm2::FormCreate()
     // Painting goes through the backing store, so the panel is double-buffered
     // already; an opaque background avoids erasing to the parent's colour first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    backdrop_ = QPixmap(":/art/backdrop.jpg");
+    backdrop_ = ArtPixmap::Load(QStringLiteral(":/art/backdrop.jpg"));
     Memo1 = CatalogueLines();
     Memo2 = DescriptionLines();
-    ImageList1 = IconList(QStringLiteral(":/art/skills/%1.jpg"), FrameIcon + 1);
+    ImageList1 = IconList(QStringLiteral(":/art/skills/%1.jpg"), FrameIcon + 1, ArtPixmap::ScreenRatio());
 
     createPicture();
     createValueFields();
@@ -205,7 +206,7 @@ void TForm2::RefreshPicture()
     if (index >= 0 && index != pictureIndex_) {
         pictureIndex_ = index;
         // Decoded only when first shown, so start-up reads one JPEG, not 24.
-        picture_->setPixmap(QPixmap(QString(":/art/beast_%1.jpg").arg(index, 2, 10, QChar('0'))));
+        picture_->setPixmap(ArtPixmap::Load(QString(":/art/beast_%1.jpg").arg(index, 2, 10, QChar('0'))));
         picture_->setAccessibleName(QString::fromStdString(CurrentBeast->Name));
     }
     emit Refreshed(BeastChange::Picture);
@@ -256,14 +257,20 @@ QPixmap TForm2::SlotPicture(const SkillEntry& entry) const
     const bool hasIcon = entry.Icon >= 0 && entry.Icon < static_cast<int>(ImageList1.size());
     if (!hasIcon && !entry.Certified)
         return {};
-    QPixmap pixmap(IconSize, IconSize);
+    // As sharp as the icons: twice the pixels when they are "@2x" twins.
+    const qreal ratio = ImageList1[FrameIcon].devicePixelRatio();
+    QPixmap pixmap(QSize(IconSize, IconSize) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     if (hasIcon)
         painter.drawPixmap(0, 0, ImageList1[entry.Icon]);
     if (entry.Certified)
-        for (const QRect& strip : FrameStrips)
-            painter.drawPixmap(strip, ImageList1[FrameIcon], strip);
+        for (const QRect& strip : FrameStrips) {
+            // The source of drawPixmap is in the frame's own pixels.
+            const QRectF source(QPointF(strip.topLeft()) * ratio, QSizeF(strip.size()) * ratio);
+            painter.drawPixmap(QRectF(strip), ImageList1[FrameIcon], source);
+        }
     return pixmap;
 }
 

@@ -11,9 +11,12 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <utility>
 
 #include "LeakCheck.h"
+#include "ui/widgets/ArtPixmap.h"
 #include "ui/widgets/IconList.h"
 
 namespace {
@@ -21,6 +24,29 @@ namespace {
 QString skillIconPath(int k)
 {
     return QStringLiteral(":/art/skills/%1.jpg").arg(k, 2, 10, QChar(u'0'));
+}
+
+const char* const Buttons[] = {"btn_commit", "btn_close", "btn_ok", "btn_up", "btn_down", "btn_add", "btn_remove"};
+
+// ":/art/x.jpg" at scale 1, ":/art/x@2x.jpg" at 2.
+QString twinOf(const QString& path, int scale)
+{
+    return scale == 1 ? path
+                      : path.left(path.lastIndexOf(u'.')) + QStringLiteral("@2x") + path.mid(path.lastIndexOf(u'.'));
+}
+
+// The mean difference per channel between two pictures of one size, 0..255.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32), y = b.convertToFormat(QImage::Format_ARGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q))
+                + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return sum / (4.0 * x.width() * x.height());
 }
 
 // The data rows of mapping.tsv, split into their columns.
@@ -49,6 +75,10 @@ private slots:
     void jpegDecoderPresent();
     void picture_data();
     void picture();
+    void twinShowsTheSamePicture_data();
+    void twinShowsTheSamePicture();
+    void twinIsPickedAboveRatioOne();
+    void iconListPicksTwinsAtRatioTwo();
     void aboutPictureHasAPalette();
     void skillIconsAreDistinctAndDrawn();
     void frameLivesInItsEdgeStrips();
@@ -64,25 +94,43 @@ void TestResources::jpegDecoderPresent()
     QVERIFY(QImageReader::supportedImageFormats().contains("jpeg"));
 }
 
-void TestResources::picture_data()
+namespace {
+
+// The rows of every picture at one scale: path, format and size.
+void addPictureRows(int scale)
+{
+    const QString at = scale == 1 ? QString() : QStringLiteral("@2x");
+    const auto row = [&](const QString& name, const QString& path, const char* format, QSize size) {
+        QTest::newRow(qPrintable(name + at)) << twinOf(path, scale) << QByteArray(format) << size * scale;
+    };
+    for (int k = 0; k <= 88; ++k)
+        row(QStringLiteral("skill icon %1").arg(k), skillIconPath(k), "jpeg", QSize(40, 40));
+    row(QStringLiteral("panel backdrop"), QStringLiteral(":/art/backdrop.jpg"), "jpeg", QSize(451, 381));
+    for (int i = 0; i < 24; ++i) {
+        const QString name = QStringLiteral("beast_%1").arg(i, 2, 10, QChar(u'0'));
+        row(name + QStringLiteral(" picture"), QStringLiteral(":/art/%1.jpg").arg(name), "jpeg", QSize(197, 178));
+    }
+    row(QStringLiteral("about picture"), QStringLiteral(":/art/about.png"), "png", QSize(48, 48));
+    row(QStringLiteral("window icon"), QStringLiteral(":/art/app_icon_64.png"), "png", QSize(64, 64));
+    for (const char* button : Buttons)
+        row(QLatin1String(button), QStringLiteral(":/art/%1.png").arg(QLatin1String(button)), "png", QSize(16, 16));
+}
+
+void addPictureColumns()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
-    for (int k = 0; k <= 88; ++k)
-        QTest::newRow(qPrintable(QStringLiteral("skill icon %1").arg(k)))
-            << skillIconPath(k) << QByteArray("jpeg") << QSize(40, 40);
-    QTest::newRow("panel backdrop") << ":/art/backdrop.jpg" << QByteArray("jpeg") << QSize(451, 381);
-    for (int i = 0; i < 24; ++i) {
-        const QString name = QStringLiteral("beast_%1").arg(i, 2, 10, QChar(u'0'));
-        QTest::newRow(qPrintable(name + QStringLiteral(" picture")))
-            << QStringLiteral(":/art/%1.jpg").arg(name) << QByteArray("jpeg") << QSize(197, 178);
-    }
-    QTest::newRow("about picture") << ":/art/about.png" << QByteArray("png") << QSize(48, 48);
-    QTest::newRow("window icon") << ":/art/app_icon_64.png" << QByteArray("png") << QSize(64, 64);
-    for (const char* button : {"btn_commit", "btn_close", "btn_up", "btn_down", "btn_add", "btn_remove"})
-        QTest::newRow(button) << QStringLiteral(":/art/%1.png").arg(QLatin1String(button)) << QByteArray("png")
-                              << QSize(16, 16);
+}
+
+}  // namespace
+
+// Every picture at 1x and its "@2x" twin at exactly twice the size.
+void TestResources::picture_data()
+{
+    addPictureColumns();
+    addPictureRows(1);
+    addPictureRows(2);
 }
 
 void TestResources::picture()
@@ -99,6 +147,62 @@ void TestResources::picture()
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
     QCOMPARE(image.size(), size);
+}
+
+void TestResources::twinShowsTheSamePicture_data()
+{
+    addPictureColumns();
+    addPictureRows(1);
+}
+
+void TestResources::twinShowsTheSamePicture()
+{
+    // Made from the same sources: halved, the twin is its 1x picture within
+    // what smoothing and JPEG change. A twin of another picture, or one left
+    // from before the art changed, is far off.
+    QFETCH(QString, path);
+    const QImage one(path);
+    // Converted first: scaling a palette image paints, which needs a GUI.
+    const QImage halved = QImage(twinOf(path, 2))
+                              .convertToFormat(QImage::Format_ARGB32)
+                              .scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double difference = meanDifference(one, halved);
+    QVERIFY2(difference < 12, qPrintable(QString::number(difference)));
+}
+
+void TestResources::twinIsPickedAboveRatioOne()
+{
+    const QString path = QStringLiteral(":/art/beast_05.jpg");
+    QCOMPARE(ArtPixmap::PathFor(path, 1.0), path);
+    QCOMPARE(ArtPixmap::PathFor(path, 1.5), QStringLiteral(":/art/beast_05@2x.jpg"));
+    QCOMPARE(ArtPixmap::PathFor(path, 2.0), QStringLiteral(":/art/beast_05@2x.jpg"));
+    // Without a twin the 1x picture serves at any ratio.
+    QCOMPARE(ArtPixmap::PathFor(QStringLiteral(":/art/app_icon.png"), 2.0), QStringLiteral(":/art/app_icon.png"));
+    QCOMPARE(ArtPixmap::PathFor(QStringLiteral(":/art.d/noext"), 2.0), QStringLiteral(":/art.d/noext"));
+
+    const QPixmap atOne = ArtPixmap::Load(path, 1.0);
+    QCOMPARE(atOne.devicePixelRatio(), 1.0);
+    QCOMPARE(atOne.toImage(), QImage(path).convertToFormat(atOne.toImage().format()));
+    for (const qreal ratio : {1.5, 2.0}) {
+        const QPixmap atTwo = ArtPixmap::Load(path, ratio);
+        QCOMPARE(atTwo.devicePixelRatio(), 2.0);
+        QCOMPARE(atTwo.deviceIndependentSize(), QSizeF(197, 178));
+        QCOMPARE(atTwo.toImage(), QImage(twinOf(path, 2)).convertToFormat(atTwo.toImage().format()));
+    }
+    QVERIFY(ArtPixmap::Load(QStringLiteral(":/art/none.jpg"), 2.0).isNull());
+}
+
+void TestResources::iconListPicksTwinsAtRatioTwo()
+{
+    const IconList icons(QStringLiteral(":/art/skills/%1.jpg"), 89, 2.0);
+    QCOMPARE(icons.ratio(), 2.0);
+    for (const std::size_t k : {std::size_t(0), std::size_t(87), std::size_t(88)}) {
+        QCOMPARE(icons[k].devicePixelRatio(), 2.0);
+        QCOMPARE(icons[k].deviceIndependentSize(), QSizeF(40, 40));
+        QCOMPARE(icons[k].toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(twinOf(skillIconPath(int(k)), 2)).convertToFormat(QImage::Format_RGB32));
+    }
+    QCOMPARE(IconList(QStringLiteral(":/art/skills/%1.jpg"), 89)[0].devicePixelRatio(), 1.0);
 }
 
 void TestResources::aboutPictureHasAPalette()

@@ -190,7 +190,9 @@ void drawRules(QPainter& p)
 
 QImage Backdrop::picture()
 {
-    QImage out(Width, Height, QImage::Format_RGB32);
+    const int scale = m_icons.scale();
+    QImage out(Width * scale, Height * scale, QImage::Format_RGB32);
+    out.setDevicePixelRatio(scale);
     QPainter p(&out);
     p.setRenderHint(QPainter::Antialiasing);
     drawParchment(p);

@@ -314,7 +314,9 @@ QImage BeastPictures::picture(const ArtEntry& beast)
 {
     const Palette pal = paletteOf(beast);
     QRandomGenerator rng(quint32(1000 + beast.index));
-    QImage big(W, H, QImage::Format_ARGB32_Premultiplied);
+    const int scale = m_icons.scale();
+    QImage big(W * scale, H * scale, QImage::Format_ARGB32_Premultiplied);
+    big.setDevicePixelRatio(scale);
     big.fill(Qt::black);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -350,6 +352,6 @@ QImage BeastPictures::picture(const ArtEntry& beast)
     drawGrain(p, rng);
     drawVignette(p);
     p.end();
-    return big.scaled(Width, Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return big.scaled(Width * scale, Height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }

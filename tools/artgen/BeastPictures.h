@@ -8,7 +8,8 @@ class IconSet;
 
 // The 197 x 178 pictures of the beast templates: the creature's motif,
 // outlined and shaded, over a painted scene (sky, hills, ground shadow) whose
-// tint suits the creature.
+// tint suits the creature. At the icon set's scale 2 the same picture comes
+// out at 394 x 356.
 class BeastPictures {
 public:
     static constexpr int Width = 197;

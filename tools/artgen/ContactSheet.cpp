@@ -1,5 +1,7 @@
 #include "ContactSheet.h"
 
+#include "Paint.h"
+
 #include <QDir>
 #include <QFont>
 #include <QImage>
@@ -36,18 +38,23 @@ QImage skillSheet(const QImage& strip, const QList<ArtEntry>& skills, int scale)
     return out;
 }
 
-QImage beastSheet(const QString& artDir, const QList<ArtEntry>& beasts)
+// suffix "" shows the 1x pictures, "@2x" their twins.
+QImage beastSheet(const QString& artDir, const QList<ArtEntry>& beasts, const QString& suffix)
 {
-    const int cols = 6, cellW = 205, cellH = 200;
+    const int k = suffix.isEmpty() ? 1 : 2;
+    const int cols = 6, cellW = 197 * k + 8, cellH = 178 * k + 22;
     QImage out(cols * cellW + 8, (beasts.size() + cols - 1) / cols * cellH + 8, QImage::Format_RGB32);
     out.fill(QColor("#f6ecd2"));
     QPainter p(&out);
     p.setFont(labelFont(13));
     for (int i = 0; i < beasts.size(); ++i) {
         const int x = 8 + (i % cols) * cellW, y = 8 + (i / cols) * cellH;
-        p.drawImage(x, y, QImage(artDir + QStringLiteral("/beast_%1.jpg").arg(i, 2, 10, QChar(u'0'))));
+        QImage picture(artDir + QStringLiteral("/beast_%1%2.jpg").arg(i, 2, 10, QChar(u'0')).arg(suffix));
+        picture.setDevicePixelRatio(1);
+        p.drawImage(x, y, picture);
         p.setPen(Qt::black);
-        p.drawText(QRect(x, y + 178, 197, 20), Qt::AlignCenter, QStringLiteral("%1 %2").arg(i).arg(beasts[i].name));
+        p.drawText(QRect(x, y + 178 * k, 197 * k, 20), Qt::AlignCenter,
+                   QStringLiteral("%1 %2").arg(i).arg(beasts[i].name));
     }
     return out;
 }
@@ -99,20 +106,33 @@ QImage panelSheet(const QString& artDir, const QImage& strip)
     return out.scaled(out.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
+// An "@2x" file as plain pixels: Qt reads such a name with device pixel
+// ratio 2 and would draw it at half its size.
+QImage pixels(const QString& path)
+{
+    QImage image(path);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
 QImage smallSheet(const QString& artDir)
 {
-    QImage out(560, 300, QImage::Format_RGB32);
+    QImage out(700, 300, QImage::Format_RGB32);
     out.fill(QColor("#ece4d4"));
     QPainter p(&out);
     p.setFont(labelFont(12));
-    const char* names[] = {"btn_commit", "btn_close", "btn_up", "btn_down", "btn_add", "btn_remove"};
-    for (int i = 0; i < 6; ++i) {
+    // Each glyph at 1x and 2x on a gold button face, then its 2x twin at 4x.
+    const char* names[] = {"btn_commit", "btn_close", "btn_ok", "btn_up", "btn_down", "btn_add", "btn_remove"};
+    for (int i = 0; i < 7; ++i) {
         const QImage icon(artDir + QStringLiteral("/%1.png").arg(QLatin1String(names[i])));
-        const int x = 10 + i * 90;
-        p.drawImage(x, 10, icon);
-        p.drawImage(QRect(x + 24, 10, 64, 64), icon.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        const QImage twin = pixels(artDir + QStringLiteral("/%1@2x.png").arg(QLatin1String(names[i])));
+        const int x = 10 + i * 98;
+        p.fillRect(QRect(x, 4, 22, 62), Paint::vertical(QColor("#f7e4b0"), QColor("#c99d4e"), 4, 66));
+        p.drawImage(x + 3, 8, icon);
+        p.drawImage(x - 5, 30, twin);
+        p.drawImage(QRect(x + 26, 2, 64, 64), twin.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation));
         p.setPen(Qt::black);
-        p.drawText(QRect(x, 76, 90, 16), Qt::AlignLeft, QLatin1String(names[i]));
+        p.drawText(QRect(x, 76, 98, 16), Qt::AlignLeft, QLatin1String(names[i]));
     }
     const QImage about(artDir + QStringLiteral("/about.png"));
     p.drawImage(10, 110, about);
@@ -145,7 +165,8 @@ bool ContactSheet::write(const QString& artDir, const QString& outDir, const QLi
     p.end();
     const bool ok = skillSheet(strip, skills, 1).save(outDir + QStringLiteral("/skills_1x.png"))
         && skillSheet(strip, skills, 3).save(outDir + QStringLiteral("/skills_3x.png"))
-        && beastSheet(artDir, beasts).save(outDir + QStringLiteral("/beasts.png"))
+        && beastSheet(artDir, beasts, QString()).save(outDir + QStringLiteral("/beasts.png"))
+        && beastSheet(artDir, beasts, QStringLiteral("@2x")).save(outDir + QStringLiteral("/beasts_2x.png"))
         && panelSheet(artDir, strip).save(outDir + QStringLiteral("/panel.png"))
         && smallSheet(artDir).save(outDir + QStringLiteral("/small.png"));
     if (!ok)

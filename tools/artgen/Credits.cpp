@@ -13,14 +13,15 @@ QString Credits::text(const QMap<QString, QString>& iconAuthors)
                           "Unported licence (CC BY 3.0, https://creativecommons.org/licenses/by/3.0/).")
         << QString()
         << QStringLiteral("The icons were recoloured, shaded, outlined, resized and combined with each "
-                          "other, with painted backgrounds and with Chinese characters. The authors of "
-                          "the icons do not endorse this program or its use of their work.")
+                          "other, with painted backgrounds and with Chinese characters; every picture is "
+                          "also drawn at twice the size for high-resolution screens (the \"@2x\" files). "
+                          "The authors of the icons do not endorse this program or its use of their work.")
         << QString()
         << QStringLiteral("Icons whose author is viscious-speed are dedicated to the public domain (CC0); "
                           "they are listed for completeness.")
         << QString()
-        << QStringLiteral("The 16 x 16 button icons are drawn by the program's own generator and derive "
-                          "from no icon.")
+        << QStringLiteral("The 16 x 16 button glyphs (and their 32 x 32 twins) are drawn by the program's "
+                          "own generator in the colours of its skin and derive from no icon.")
         << QString() << QStringLiteral("This file is written by tools/artgen; do not edit it by hand.") << QString()
         << QStringLiteral("## Icons used, by author") << QString();
     QMultiMap<QString, QString> byAuthor;

@@ -3,6 +3,8 @@
 #include "IconSet.h"
 #include "Paint.h"
 
+#include "ui/skin/SkinColours.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -39,12 +41,12 @@ QImage Emblems::emblem(int size)
     return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage Emblems::about()
+QImage Emblems::about(int size)
 {
     // Qt's own conversion dithers against a fixed colour cube, which speckles
     // a 48-pixel picture; a palette of the picture's own commonest colours
     // keeps it clean.
-    const QImage src = emblem(48).convertToFormat(QImage::Format_ARGB32);
+    const QImage src = emblem(size).convertToFormat(QImage::Format_ARGB32);
     QHash<QRgb, QList<QRgb>> buckets;
     auto key = [](QRgb c) {
         if (qAlpha(c) < 128)
@@ -96,77 +98,94 @@ QImage Emblems::about()
 
 namespace {
 
-QImage canvas()
+// Skin colours (ui/skin/SkinColours.h) as the glyphs use them: dark wood for
+// outlines, wood for bodies, gold and parchment for the lit edge.
+QColor skin(QRgb rgb)
 {
-    QImage img(16, 16, QImage::Format_ARGB32_Premultiplied);
+    return QColor::fromRgb(rgb);
+}
+
+// A transparent 16 x 16 glyph at the given pixels per unit, painted in units.
+QImage canvas(int scale)
+{
+    QImage img(16 * scale, 16 * scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     return img;
 }
 
-// A curved arrow along the circle of the given radius around (8, 8), from
-// angle a0 to a1 (degrees, counter-clockwise), with its head at a1.
-void curvedArrow(QPainter& p, qreal radius, qreal a0, qreal a1, const QColor& c)
+// A carved stroke: a dark wood outline with a lighter core, so it reads on
+// the gold face of a button and on parchment alike.
+void carvedStroke(QPainter& p, const QPainterPath& path, qreal width)
 {
-    const QPointF centre(8, 8);
-    const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(box, int(a0 * 16), int((a1 - a0) * 16));
-    const qreal t = a1 * M_PI / 180;
-    const QPointF tip(centre.x() + radius * std::cos(t), centre.y() - radius * std::sin(t));
-    // The tangent in the drawing direction.
-    const qreal dir = a1 > a0 ? 1 : -1;
-    const QPointF tangent(-std::sin(t) * dir, -std::cos(t) * dir);
-    const QPointF normal(std::cos(t), -std::sin(t));
-    QPainterPath head;
-    head.moveTo(tip + tangent * 3.5);
-    head.lineTo(tip + normal * 3.2);
-    head.lineTo(tip - normal * 3.2);
-    head.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    p.drawPath(head);
-}
-
-QImage commitIcon()
-{
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    curvedArrow(p, 5.5, 20, 150, QColor("#1f8a3a"));
-    curvedArrow(p, 5.5, 200, 330, QColor("#2a6ad0"));
-    return img;
-}
-
-QImage closeIcon()
-{
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor c("#b8401c");
-    // A return arrow: right, round the bend, back left with the head.
-    QPainterPath path;
-    path.moveTo(3, 4);
-    path.lineTo(9.5, 4);
-    path.arcTo(QRectF(6.5, 4, 7, 7), 90, -180);
-    path.lineTo(5, 11);
-    p.setPen(QPen(c, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(skin(SkinColours::WoodDark), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
-    QPainterPath head;
-    head.moveTo(1.5, 11);
-    head.lineTo(6, 7.2);
-    head.lineTo(6, 14.8);
-    head.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    p.drawPath(head);
+    p.setPen(QPen(skin(SkinColours::WoodLight), width * 0.42, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path.translated(-0.25, -0.3));
+}
+
+// A solid shape in wood, lit from above, with a dark outline.
+void woodShape(QPainter& p, const QPainterPath& path)
+{
+    const QRectF box = path.boundingRect();
+    p.setPen(QPen(skin(SkinColours::WoodDark), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Paint::vertical(skin(SkinColours::WoodLight), skin(SkinColours::Wood), box.top(), box.bottom()));
+    p.drawPath(path);
+}
+
+QImage checkIcon(int scale)
+{
+    QImage img = canvas(scale);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tick;
+    tick.moveTo(2.8, 8.6);
+    tick.lineTo(6.4, 12.2);
+    tick.lineTo(13.2, 3.6);
+    carvedStroke(p, tick, 3.4);
     return img;
 }
 
-QImage verticalArrow(bool up)
+QImage closeIcon(int scale)
 {
-    QImage img = canvas();
+    QImage img = canvas(scale);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath cross;
+    cross.moveTo(4, 4);
+    cross.lineTo(12, 12);
+    cross.moveTo(12, 4);
+    cross.lineTo(4, 12);
+    carvedStroke(p, cross, 3.2);
+    return img;
+}
+
+// A vermilion seal with a parchment tick: the change is sealed and handed in.
+QImage commitIcon(int scale)
+{
+    QImage img = canvas(scale);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF seal(1.5, 1.5, 13, 13);
+    p.setPen(QPen(skin(SkinColours::WoodDark), 1));
+    p.setBrush(Paint::vertical(QColor("#c0501e"), skin(SkinColours::Link), seal.top(), seal.bottom()));
+    p.drawRoundedRect(seal, 2.5, 2.5);
+    p.setPen(QPen(skin(SkinColours::GoldTop), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(seal.adjusted(1.6, 1.6, -1.6, -1.6), 1.4, 1.4);
+    QPainterPath tick;
+    tick.moveTo(4.6, 8.2);
+    tick.lineTo(7.0, 10.6);
+    tick.lineTo(11.4, 5.2);
+    p.setPen(QPen(skin(SkinColours::Cream), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    return img;
+}
+
+QImage verticalArrow(int scale, bool up)
+{
+    QImage img = canvas(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath arrow;
@@ -182,64 +201,70 @@ QImage verticalArrow(bool up)
         p.translate(0, 16);
         p.scale(1, -1);
     }
-    p.setPen(QPen(QColor("#163c80"), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Paint::vertical(QColor("#7ab4ff"), QColor("#2a60c8"), 1, 15));
-    p.drawPath(arrow);
+    woodShape(p, arrow);
+    // A gold glint along the upper edges of the head.
+    p.setPen(QPen(skin(SkinColours::GoldTop), 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8, 3), QPointF(3.8, 7.2));
     return img;
 }
 
-QImage addIcon()
+QImage addIcon(int scale)
 {
-    QImage img = canvas();
+    QImage img = canvas(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor("#1f7a34"), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Paint::vertical(QColor("#7ae08a"), QColor("#24a040"), 2, 14));
     for (qreal x : {1.5, 8.0}) {
         QPainterPath chevron;
         chevron.moveTo(x, 8);
         chevron.lineTo(x + 6.5, 1.5);
         chevron.lineTo(x + 6.5, 14.5);
         chevron.closeSubpath();
-        p.drawPath(chevron);
+        woodShape(p, chevron);
     }
+    p.setPen(QPen(skin(SkinColours::GoldTop), 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3.4, 7.6), QPointF(7.2, 3.8));
+    p.drawLine(QPointF(9.9, 7.6), QPointF(13.7, 3.8));
     return img;
 }
 
-QImage removeIcon()
+// A parchment waste basket bound in wood.
+QImage removeIcon(int scale)
 {
-    QImage img = canvas();
+    QImage img = canvas(scale);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    const QColor dark("#4a4e56");
-    // Lid and handle.
-    p.fillRect(QRect(2, 3, 12, 2), dark);
-    p.fillRect(QRect(6, 1, 4, 2), dark);
-    // Body, slightly tapered, with ribs.
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor dark = skin(SkinColours::WoodDark);
+    p.fillRect(QRectF(2, 3, 12, 2), skin(SkinColours::Wood));
+    p.fillRect(QRectF(6, 1, 4, 2), dark);
+    p.setPen(QPen(dark, 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(2, 3, 12, 2));
     QPainterPath body;
     body.moveTo(3.5, 5.5);
     body.lineTo(12.5, 5.5);
     body.lineTo(11.5, 14.5);
     body.lineTo(4.5, 14.5);
     body.closeSubpath();
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(dark, 1));
-    p.setBrush(Paint::vertical(QColor("#d8dde6"), QColor("#8c94a2"), 5, 15));
+    p.setBrush(Paint::vertical(skin(SkinColours::Cream), skin(SkinColours::ParchmentShade), 5, 15));
     p.drawPath(body);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(dark);
-    for (int x : {6, 8, 10})
-        p.drawLine(x, 7, x, 12);
+    p.setPen(QPen(skin(SkinColours::Wood), 1));
+    for (qreal x : {6.0, 8.0, 10.0})
+        p.drawLine(QPointF(x, 7.5), QPointF(x, 12.5));
     return img;
 }
 
 }  // namespace
 
-QMap<QString, QImage> Emblems::buttons()
+QMap<QString, QImage> Emblems::buttons(int scale)
 {
     return {
-        {QStringLiteral("btn_commit"), commitIcon()},    {QStringLiteral("btn_close"), closeIcon()},
-        {QStringLiteral("btn_up"), verticalArrow(true)}, {QStringLiteral("btn_down"), verticalArrow(false)},
-        {QStringLiteral("btn_add"), addIcon()},          {QStringLiteral("btn_remove"), removeIcon()},
+        {QStringLiteral("btn_commit"), commitIcon(scale)},
+        {QStringLiteral("btn_close"), closeIcon(scale)},
+        {QStringLiteral("btn_ok"), checkIcon(scale)},
+        {QStringLiteral("btn_up"), verticalArrow(scale, true)},
+        {QStringLiteral("btn_down"), verticalArrow(scale, false)},
+        {QStringLiteral("btn_add"), addIcon(scale)},
+        {QStringLiteral("btn_remove"), removeIcon(scale)},
     };
 }

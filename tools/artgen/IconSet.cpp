@@ -73,11 +73,13 @@ QImage IconSet::mask(const QString& name, int size)
                                        "viewBox=\"0 0 512 512\">%1</svg>")
                             .arg(body);
     QSvgRenderer renderer(svg.toUtf8());
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * m_scale, size * m_scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&p, QRectF(0, 0, size, size));
+    renderer.render(&p, QRectF(0, 0, size * m_scale, size * m_scale));
+    p.end();
+    image.setDevicePixelRatio(m_scale);
     return image;
 }
 

@@ -19,10 +19,17 @@ public:
     // True when the icon exists and its author permits its use here.
     bool usable(const QString& name, QString* why = nullptr) const;
 
-    // The icon as a white shape with alpha, size x size pixels. An unusable
+    // The icon as a white shape with alpha, size x size in pictures' own
+    // units: size * scale() pixels with that device pixel ratio, so a painter
+    // on a picture of the same ratio draws it pixel for pixel. An unusable
     // name aborts the program: a picture silently missing its motif is worse
     // than no picture.
     QImage mask(const QString& name, int size);
+
+    // The pixels per unit of every mask from now on: 1 for the pictures the
+    // program shows at 1x, 2 for their "@2x" twins.
+    void setScale(int scale) { m_scale = scale; }
+    int scale() const { return m_scale; }
 
     QString author(const QString& name) const { return m_authors.value(name); }
     // Icon name -> author of every icon rendered so far.
@@ -32,4 +39,5 @@ private:
     QHash<QString, QString> m_bodies;
     QHash<QString, QString> m_authors;
     QSet<QString> m_used;
+    int m_scale = 1;
 };

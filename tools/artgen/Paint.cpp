@@ -11,6 +11,7 @@ namespace Paint {
 QImage tinted(const QImage& mask, const QBrush& brush)
 {
     QImage out(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(mask.devicePixelRatio());
     out.fill(Qt::transparent);
     QPainter p(&out);
     p.fillRect(out.rect(), brush);
@@ -25,12 +26,14 @@ QImage blurred(const QImage& image, qreal radius)
         return image;
     // Shrinking with smooth filtering and growing back twice is a cheap,
     // good-enough gaussian for shadows and glows.
-    const qreal factor = std::max(1.0, radius);
+    const qreal factor = std::max(1.0, radius * image.devicePixelRatio());
     const QSize small(std::max(1, int(image.width() / factor)), std::max(1, int(image.height() / factor)));
     QImage s = image.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     s = s.scaled(small * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return s.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    s = s.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    s.setDevicePixelRatio(image.devicePixelRatio());
+    return s;
 }
 
 void drawGlyph(QPainter& p, QPointF topLeft, const QImage& mask, const QBrush& fill, const QColor& outline,
@@ -41,6 +44,7 @@ void drawGlyph(QPainter& p, QPointF topLeft, const QImage& mask, const QBrush& f
         if (outlineWidth > 0) {
             // The shadow belongs to the outlined shape, so widen it the same way.
             QImage wide(mask.size(), QImage::Format_ARGB32_Premultiplied);
+            wide.setDevicePixelRatio(mask.devicePixelRatio());
             wide.fill(Qt::transparent);
             QPainter w(&wide);
             for (int a = 0; a < 8; ++a) {

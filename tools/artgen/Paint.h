@@ -8,13 +8,15 @@
 class QPainter;
 
 // Small painting steps shared by every kind of picture. A "mask" is a white
-// shape with alpha, as IconSet::mask returns it.
+// shape with alpha, as IconSet::mask returns it. Sizes, offsets and radii are
+// in the pictures' own units; images keep their device pixel ratio, so the
+// same steps paint a 1x picture and its 2x twin.
 namespace Paint {
 
-// The shape of mask filled with brush (gradients are in mask pixels).
+// The shape of mask filled with brush (gradients are in mask units).
 QImage tinted(const QImage& mask, const QBrush& brush);
 
-// A soft copy of image, blurred by roughly radius pixels.
+// A soft copy of image, blurred by roughly radius units.
 QImage blurred(const QImage& image, qreal radius);
 
 // Draws mask at topLeft: a soft shadow, a dark outline of the given width,

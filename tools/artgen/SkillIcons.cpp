@@ -106,7 +106,9 @@ QImage SkillIcons::icon(const ArtEntry& skill)
 {
     const Grade grade = gradeOf(skill.index);
     const Scheme s = schemeOf(grade);
-    QImage out(Size, Size, QImage::Format_ARGB32_Premultiplied);
+    const int scale = m_icons.scale();
+    QImage out(Size * scale, Size * scale, QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(scale);
     out.fill(Qt::transparent);
     QPainter p(&out);
     p.setRenderHint(QPainter::Antialiasing);
@@ -132,32 +134,33 @@ QImage SkillIcons::icon(const ArtEntry& skill)
     return out;
 }
 
-QImage SkillIcons::frame()
+QImage SkillIcons::frame(int scale)
 {
-    QImage out(Size, Size, QImage::Format_ARGB32_Premultiplied);
+    QImage out(Size * scale, Size * scale, QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(scale);
     out.fill(Qt::black);
     QPainter p(&out);
     // Outer dark edge, bright red band, gold inner bead: reads as a frame at
-    // 3 pixels and keeps the certified icon's own colours intact.
+    // 3 units and keeps the certified icon's own colours intact. Filled
+    // rectangles, not pen strokes, so each band is whole pixels at any scale.
     const QColor bands[3] = {QColor("#4a0406"), QColor("#d42a1c"), QColor("#f5c84a")};
-    for (int i = 0; i < 3; ++i) {
-        p.setPen(bands[i]);
-        p.drawRect(i, i, Size - 1 - 2 * i, Size - 1 - 2 * i);
-    }
+    const auto ring = [&p](int inset, int width, const QColor& c) {
+        const int n = Size - 2 * inset;
+        p.fillRect(QRectF(inset, inset, n, width), c);
+        p.fillRect(QRectF(inset, Size - inset - width, n, width), c);
+        p.fillRect(QRectF(inset, inset, width, n), c);
+        p.fillRect(QRectF(Size - inset - width, inset, width, n), c);
+    };
+    for (int i = 0; i < 3; ++i)
+        ring(i, 1, bands[i]);
     // Gold corner pieces so the frame looks made, not just outlined.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor("#ffe27a"));
     for (QPoint c : {QPoint(0, 0), QPoint(Size - 3, 0), QPoint(0, Size - 3), QPoint(Size - 3, Size - 3)})
-        p.drawRect(QRect(c, QSize(3, 3)));
-    p.setBrush(QColor("#a86a10"));
+        p.fillRect(QRect(c, QSize(3, 3)), QColor("#ffe27a"));
     for (QPoint c : {QPoint(1, 1), QPoint(Size - 2, 1), QPoint(1, Size - 2), QPoint(Size - 2, Size - 2)})
-        p.drawRect(QRect(c, QSize(1, 1)));
+        p.fillRect(QRect(c, QSize(1, 1)), QColor("#a86a10"));
     // Small gold beads at the middle of each side.
-    p.setBrush(QColor("#ffe27a"));
-    p.drawRect(19, 0, 2, 3);
-    p.drawRect(19, Size - 3, 2, 3);
-    p.drawRect(0, 19, 3, 2);
-    p.drawRect(Size - 3, 19, 3, 2);
+    for (QRect r : {QRect(19, 0, 2, 3), QRect(19, Size - 3, 2, 3), QRect(0, 19, 3, 2), QRect(Size - 3, 19, 3, 2)})
+        p.fillRect(r, QColor("#ffe27a"));
     return out;
 }
 
@@ -166,6 +169,6 @@ QList<QImage> SkillIcons::all(const QList<ArtEntry>& skills)
     QList<QImage> out(Count + 1);
     for (const ArtEntry& e : skills)
         out[e.index] = icon(e).convertToFormat(QImage::Format_RGB32);
-    out[Count] = frame().convertToFormat(QImage::Format_RGB32);
+    out[Count] = frame(m_icons.scale()).convertToFormat(QImage::Format_RGB32);
     return out;
 }

@@ -7,7 +7,8 @@
 class IconSet;
 
 // The skill icons: 88 icons of 40 x 40 in vocabulary order and the
-// certification frame as picture 88.
+// certification frame as picture 88, each at the icon set's scale (80 x 80
+// pixels at scale 2).
 class SkillIcons {
 public:
     static constexpr int Size = 40;
@@ -20,7 +21,7 @@ public:
     QImage icon(const ArtEntry& skill);
     // Black ground with a red and gold border; only the 3-pixel edge strips
     // are ever copied onto a certified skill, so the border lives there.
-    static QImage frame();
+    static QImage frame(int scale);
 
 private:
     IconSet& m_icons;

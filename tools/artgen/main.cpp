@@ -65,6 +65,48 @@ bool preview(IconSet& icons, const QStringList& names, const QString& dir)
     return save(out, dir + QStringLiteral("/preview.png"), "PNG");
 }
 
+// The file name of a picture at the given scale: "beast_00.jpg" at 1,
+// "beast_00@2x.jpg" at 2.
+QString named(const QString& dir, const QString& base, const char* extension, int scale)
+{
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QStringLiteral("%1/%2%3.%4").arg(dir, base, suffix, QLatin1String(extension));
+}
+
+bool writePictures(IconSet& icons, const QList<ArtEntry>& skills, const QList<ArtEntry>& beasts, const QString& out,
+                   int scale)
+{
+    // One file per icon, so the program decodes only the icons it draws. The
+    // icons are opaque; JPEG decodes in less than half the time of PNG, and
+    // at this quality the difference cannot be seen.
+    bool ok = true;
+    SkillIcons skillIcons(icons);
+    const QList<QImage> skillImages = skillIcons.all(skills);
+    for (int k = 0; k < skillImages.size(); ++k)
+        ok = save(skillImages[k],
+                  named(out + QStringLiteral("/skills"), QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')), "jpg", scale),
+                  "JPEG", 95)
+            && ok;
+    BeastPictures pictures(icons);
+    for (const ArtEntry& b : beasts)
+        ok = save(pictures.picture(b),
+                  named(out, QStringLiteral("beast_%1").arg(b.index, 2, 10, QChar(u'0')), "jpg", scale), "JPEG", 92)
+            && ok;
+    Backdrop backdrop(icons);
+    ok = save(backdrop.picture(), named(out, QStringLiteral("backdrop"), "jpg", scale), "JPEG", 94) && ok;
+    Emblems emblems(icons);
+    ok = save(emblems.about(48 * scale), named(out, QStringLiteral("about"), "png", scale), "PNG") && ok;
+    // The desktop icon is installed at 256 only.
+    if (scale == 1)
+        ok = save(emblems.emblem(256), out + QStringLiteral("/app_icon.png"), "PNG") && ok;
+    // The window icon: small enough to decode at start-up in next to no time.
+    ok = save(emblems.emblem(64 * scale), named(out, QStringLiteral("app_icon_64"), "png", scale), "PNG") && ok;
+    const QMap<QString, QImage> buttons = Emblems::buttons(scale);
+    for (auto it = buttons.begin(); it != buttons.end(); ++it)
+        ok = save(it.value(), named(out, it.key(), "png", scale), "PNG") && ok;
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -113,31 +155,15 @@ int main(int argc, char** argv)
         return fail(error);
 
     const QString out = QDir::cleanPath(parser.value(outOpt));
-    QDir().mkpath(out);
-    SkillIcons skillIcons(icons);
-    // One file per icon, so the program decodes only the icons it draws. The
-    // icons are opaque; JPEG decodes in less than half the time of PNG, and
-    // at this quality the difference cannot be seen.
     QDir().mkpath(out + QStringLiteral("/skills"));
     bool ok = true;
-    const QList<QImage> skillImages = skillIcons.all(skills);
-    for (int k = 0; k < skillImages.size(); ++k)
-        ok = save(skillImages[k], out + QStringLiteral("/skills/%1.jpg").arg(k, 2, 10, QChar(u'0')), "JPEG", 95) && ok;
-    BeastPictures pictures(icons);
-    for (const ArtEntry& b : beasts)
-        ok = save(pictures.picture(b), out + QStringLiteral("/beast_%1.jpg").arg(b.index, 2, 10, QChar(u'0')), "JPEG",
-                  92)
-            && ok;
-    Backdrop backdrop(icons);
-    ok = save(backdrop.picture(), out + QStringLiteral("/backdrop.jpg"), "JPEG", 94) && ok;
-    Emblems emblems(icons);
-    ok = save(emblems.about(), out + QStringLiteral("/about.png"), "PNG") && ok;
-    ok = save(emblems.emblem(256), out + QStringLiteral("/app_icon.png"), "PNG") && ok;
-    // The window icon: small enough to decode at start-up in next to no time.
-    ok = save(emblems.emblem(64), out + QStringLiteral("/app_icon_64.png"), "PNG") && ok;
-    const QMap<QString, QImage> buttons = Emblems::buttons();
-    for (auto it = buttons.begin(); it != buttons.end(); ++it)
-        ok = save(it.value(), out + QStringLiteral("/%1.png").arg(it.key()), "PNG") && ok;
+    // Every picture at 1x and, as its "@2x" twin, painted again from the
+    // same sources at twice the pixels for screens of device pixel ratio 2.
+    for (const int scale : {1, 2}) {
+        icons.setScale(scale);
+        ok = writePictures(icons, skills, beasts, out, scale) && ok;
+    }
+    icons.setScale(1);
 
     QFile credits(out + QStringLiteral("/CREDITS.md"));
     if (!credits.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))

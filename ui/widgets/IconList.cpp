@@ -2,7 +2,12 @@
 
 #include <utility>
 
-IconList::IconList(QString pattern, std::size_t count) : pattern_(std::move(pattern)), icons_(count) {}
+#include "ui/widgets/ArtPixmap.h"
+
+IconList::IconList(QString pattern, std::size_t count, qreal ratio)
+    : pattern_(std::move(pattern)), ratio_(ratio), icons_(count)
+{
+}
 
 const QPixmap& IconList::operator[](std::size_t i) const
 {
@@ -11,7 +16,7 @@ const QPixmap& IconList::operator[](std::size_t i) const
         return none;
     Slot& slot = icons_[i];
     if (!slot.decoded) {
-        slot.pixmap = QPixmap(pattern_.arg(static_cast<qulonglong>(i), 2, 10, QChar('0')));
+        slot.pixmap = ArtPixmap::Load(pattern_.arg(static_cast<qulonglong>(i), 2, 10, QChar('0')), ratio_);
         slot.decoded = true;
     }
     return slot.pixmap;

@@ -1,7 +1,8 @@
 #pragma once
 // A list of equally sized icons stored one file each, decoded only when an
 // icon is first asked for: start-up then pays for the few icons the first
-// beast shows, not for the whole vocabulary.
+// beast shows, not for the whole vocabulary. On screens of device pixel ratio
+// above 1 each icon is its "@2x" twin (see ArtPixmap.h).
 
 #include <QPixmap>
 #include <QString>
@@ -13,8 +14,9 @@ class IconList {
 public:
     IconList() = default;
     // pattern names the file of icon i with "%1" standing for i written with
-    // at least two digits (":/art/skills/%1.jpg" gives ".../07.jpg").
-    IconList(QString pattern, std::size_t count);
+    // at least two digits (":/art/skills/%1.jpg" gives ".../07.jpg"); ratio
+    // is the device pixel ratio the icons are chosen for (ArtPixmap::Load).
+    IconList(QString pattern, std::size_t count, qreal ratio = 1.0);
 
     // Icon i, decoded on first use and kept for the life of the list. A
     // missing or undecodable file, and any i >= size(), give a null pixmap;
@@ -22,6 +24,7 @@ public:
     // nor destroyed.
     const QPixmap& operator[](std::size_t i) const;
     std::size_t size() const { return icons_.size(); }
+    qreal ratio() const { return ratio_; }
 
 private:
     struct Slot {
@@ -29,5 +32,6 @@ private:
         QPixmap pixmap;
     };
     QString pattern_;
+    qreal ratio_ = 1.0;
     mutable std::vector<Slot> icons_;
 };

@@ -1,7 +1,9 @@
 #include "ui/widgets/MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QIcon>
 #include <QMessageBox>
 #include <QSpacerItem>
 
@@ -30,6 +32,9 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, cons
     // Beast names and pasted edit texts reach these boxes: never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("MessageBox"));
+    // The skin's own glyph, not the platform's stock one.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setIcon(QIcon(QStringLiteral(":/art/btn_ok.png")));
     FitCaption(box);
     box.exec();
 }
