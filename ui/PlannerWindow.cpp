@@ -3,7 +3,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -43,10 +42,8 @@ QString Joined(const std::vector<std::string>& lines)
 }
 }  // namespace
 
-PlannerWindow::PlannerWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
+PlannerWindow::PlannerWindow(QWidget* mainWindow) : ToolWindow("PlannerWindow", "打书规划", mainWindow)
 {
-    setObjectName("PlannerWindow");
-    setWindowTitle("打书规划");
     setFont(SongTiFont(13));
     new QHBoxLayout(this);
     createTargetLists();
@@ -70,9 +67,7 @@ PlannerWindow* PlannerWindow::ShowFor(QWidget* mainWindow)
         window->PlaceNear(mainWindow);
     }
     window->Refresh();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    window->Present();
     return window;
 }
 
@@ -208,14 +203,6 @@ void PlannerWindow::toggleTarget(const std::string& name, bool checked, QListWid
     Refresh();
 }
 
-void PlannerWindow::keyPressEvent(QKeyEvent* event)
-{
-    // Escape closes the window as it does a dialog; the choices stay.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
-}
 
 void PlannerWindow::Refresh()
 {

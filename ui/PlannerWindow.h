@@ -6,10 +6,10 @@
 // change of the beast through BeastActions, and "按规划打一本" hits the
 // plan's next book through BeastActions like any hit.
 
-#include <QWidget>
-
 #include <string>
 #include <vector>
+
+#include "ui/widgets/ToolWindow.h"
 
 class QLabel;
 class QListWidget;
@@ -19,7 +19,7 @@ class QRadioButton;
 class QSpinBox;
 class QTabWidget;
 
-class PlannerWindow : public QWidget {
+class PlannerWindow : public ToolWindow {
     Q_OBJECT
 public:
     explicit PlannerWindow(QWidget* mainWindow);
@@ -51,9 +51,6 @@ public:
     QLabel* Chosen = nullptr;
     QPlainTextEdit* Plan = nullptr;
     QPushButton* HitButton = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createTargetLists();

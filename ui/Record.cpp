@@ -36,9 +36,7 @@ RecordWindow* ShowRecordWindow(QWidget* mainWindow, const std::string& book)
     }
     window->SetBook(book);
     window->Refresh();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    window->Present();
     return window;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -46,10 +45,8 @@ QGroupBox* Framed(const QString& title, QWidget* content)
 }  // namespace
 
 RecordWindow::RecordWindow(const BookRecord& record, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool), record_(record)
+    : ToolWindow("RecordWindow", "打书记录", mainWindow), record_(record)
 {
-    setObjectName("RecordWindow");
-    setWindowTitle("打书记录");
     setFont(SongTiFont(13));
     new QVBoxLayout(this);
     createList();
@@ -123,14 +120,6 @@ void RecordWindow::createShareRow()
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
-void RecordWindow::keyPressEvent(QKeyEvent* event)
-{
-    // Escape closes the window as it does a dialog; the record stays.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
-}
 
 void RecordWindow::SetBook(const std::string& book)
 {

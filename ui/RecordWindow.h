@@ -5,16 +5,16 @@
 // shows what BookRecord, BookOdds and RollGrade produce, as plain,
 // selectable text.
 
-#include <QWidget>
-
 #include <cstdint>
 #include <string>
+
+#include "ui/widgets/ToolWindow.h"
 
 class BookRecord;
 class QPlainTextEdit;
 class ReachChart;
 
-class RecordWindow : public QWidget {
+class RecordWindow : public ToolWindow {
     Q_OBJECT
 public:
     // A tool window of `mainWindow` that follows every change of the beast
@@ -35,9 +35,6 @@ public:
     QPlainTextEdit* Counters() const { return counters_; }
     QPlainTextEdit* Odds() const { return odds_; }
     ReachChart* Chart() const { return chart_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createList();
