@@ -246,7 +246,7 @@ bool SkinStyle::DrawTabLabel(const QStyleOption* option, QPainter* painter, cons
     if (!tab || !(tab->state & State_HasFocus))
         return false;
     // Fusion marks a focused tab with a panel of its own, past this style;
-    // the dotted ring keeps every focus mark alike.
+    // the skin's ring keeps every focus mark alike.
     QStyleOptionTab unfocused = *tab;
     unfocused.state &= ~State_HasFocus;
     QProxyStyle::drawControl(CE_TabBarTabLabel, &unfocused, painter, widget);
@@ -260,7 +260,7 @@ bool SkinStyle::DrawPushButton(const QStyleOption* option, QPainter* painter, co
     if (!button || !(button->state & State_HasFocus))
         return false;
     // Fusion's own focus mark shows only after a key press and bypasses this
-    // style; the dotted ring shows whenever the button has the focus.
+    // style; the skin's ring shows whenever the button has the focus.
     QStyleOptionButton unfocused = *button;
     unfocused.state &= ~State_HasFocus;
     QProxyStyle::drawControl(CE_PushButton, &unfocused, painter, widget);
