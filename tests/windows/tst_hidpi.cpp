@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "FreshWindows.h"
+#include "SkillOracle.h"
 #include "data/builtin_data.h"
 #include "ui/About.h"
 #include "ui/Application.h"
