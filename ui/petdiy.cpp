@@ -27,7 +27,7 @@
 #include "ui/model/PanelText.h"
 #include "ui/model/SkillListEditor.h"
 
-TDIYForm* DIYForm = nullptr;
+LazyWindow<TDIYForm> DIYForm;
 
 namespace {
 
