@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "ui/skin/Fonts.h"
+#include "ui/widgets/ArtPixmap.h"
 #include "ui/widgets/MessageBoxes.h"
 
 namespace {
@@ -23,16 +24,20 @@ void InstallQtTranslation(QApplication& app)
 
 // Qt decodes JPEG through a plugin that a partial installation can lack;
 // without it the panel's backdrop and every beast picture would be blank.
+// Asks for that decoder alone, on a picture the panel shows: listing the
+// supported formats would load every image plugin (and Qt SVG behind one).
 bool CanShowPictures()
 {
-    if (QImageReader::supportedImageFormats().contains("jpeg"))
+    QImageReader probe(QStringLiteral(":/art/backdrop.jpg"), "jpeg");
+    probe.setAutoDetectImageFormat(false);
+    if (probe.canRead())
         return true;
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
                     QStringLiteral("找不到Qt的JPEG图片插件，召唤兽的图片无法显示，程序将退出。\n"
                                    "请完整安装本程序所用的Qt（其imageformats插件目录中的qjpeg）。"),
                     QMessageBox::Ok);
     box.setObjectName(QStringLiteral("MessageBox"));
-    box.button(QMessageBox::Ok)->setIcon(QIcon(QStringLiteral(":/art/btn_ok.png")));
+    box.button(QMessageBox::Ok)->setIcon(ArtPixmap::Icon(QStringLiteral(":/art/btn_ok.png")));
     box.exec();
     return false;
 }
@@ -42,7 +47,7 @@ bool CanShowPictures()
 bool SetUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("qingai-dashu"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/app_icon_64.png")));
+    QApplication::setWindowIcon(ArtPixmap::Icon(QStringLiteral(":/art/app_icon_64.png")));
     QApplication::setDesktopFileName(QStringLiteral("io.github.qingaidashu.Dashu"));
     InstallQtTranslation(app);
     RegisterFonts();

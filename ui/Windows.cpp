@@ -14,8 +14,8 @@ void CreateWindows()
     Form1 = new TForm1;
     Form2 = new TForm2;
     Form3 = new TForm3(Form1);
-    ModifyForm = new TModifyForm(Form1);
-    DIYForm = new TDIYForm(Form1);
+    ModifyForm.MakeOnFirstUse([]() -> TModifyForm* { return new TModifyForm(Form1); });
+    DIYForm.MakeOnFirstUse([]() -> TDIYForm* { return new TDIYForm(Form1); });
     AboutForm = new TAboutForm(Form1);
 }
 

@@ -11,6 +11,7 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "ui/widgets/ArtPixmap.h"
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/widgets/DialogFlags.h"
 #include "ui/skin/Fonts.h"
@@ -27,7 +28,7 @@
 #include "ui/model/PanelText.h"
 #include "ui/model/SkillListEditor.h"
 
-TDIYForm* DIYForm = nullptr;
+LazyWindow<TDIYForm> DIYForm;
 
 namespace {
 
@@ -89,7 +90,7 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const char* icon
 {
     auto* button = Named(new QToolButton(parent), name, tip);
     button->setGeometry(134, y, 23, 22);
-    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIcon(ArtPixmap::Icon(QString::fromLatin1(icon)));
     button->setIconSize(QSize(16, 16));
     button->setToolTip(tip);
     button->setAutoRaise(true);

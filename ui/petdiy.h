@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "ui/model/DiyCommit.h"
+#include "ui/LazyWindow.h"
 #include "ui/model/SkillListEditor.h"
 
 #include <string>
@@ -89,4 +90,5 @@ private:
     void ShowSkills(const std::vector<std::string>& skills, int selected);
 };
 
-extern TDIYForm* DIYForm;
+// Built on first use once CreateWindows() has run (see ui/Windows.h).
+extern LazyWindow<TDIYForm> DIYForm;

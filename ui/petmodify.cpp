@@ -23,7 +23,7 @@
 #include "engine/strict_number.h"
 #include "ui/model/Cp936Text.h"
 
-TModifyForm* ModifyForm = nullptr;
+LazyWindow<TModifyForm> ModifyForm;
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "ui/widgets/UpDownButton.h"
+#include "ui/LazyWindow.h"
 #include "ui/model/ModifyModel.h"
 
 class QCheckBox;
@@ -87,4 +88,5 @@ private:
     bool toldNoConverter_ = false;
 };
 
-extern TModifyForm* ModifyForm;
+// Built on first use once CreateWindows() has run (see ui/Windows.h).
+extern LazyWindow<TModifyForm> ModifyForm;

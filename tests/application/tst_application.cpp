@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -99,6 +100,8 @@ private slots:
     void cleanup() { VerifyNoLeakedWindows(); }
     // First: the image plugins must not have been looked up before it.
     void missingJpegDecoderIsReported();
+    // Second: what the set-up and its message box loaded is still mapped.
+    void setUpLoadsNoImagePluginButJpeg();
     void noDisplayNameIsAppended();
     void messageBoxButtonsReadChinese_data();
     void messageBoxButtonsReadChinese();
@@ -124,6 +127,17 @@ void TestApplication::missingJpegDecoderIsReported()
     const ShownBox none = Answer([&canRun] { canRun = SetUpApplication(*qApp); });
     QVERIFY(canRun);
     QVERIFY(none.title.isEmpty());
+}
+
+void TestApplication::setUpLoadsNoImagePluginButJpeg()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        QSKIP("no /proc/self/maps here");
+    const QByteArray mapped = maps.readAll();
+    QVERIFY(mapped.contains("imageformats/libqjpeg"));
+    for (const char* other : {"imageformats/libqgif", "imageformats/libqico", "imageformats/libqsvg", "libQt6Svg"})
+        QVERIFY2(!mapped.contains(other), other);
 }
 
 void TestApplication::noDisplayNameIsAppended()

@@ -356,6 +356,8 @@ void TestSkin::groupTitlesClearTheirFrames()
 {
     OpenWindows();
     Form1->RecordButtonClick();
+    // The two large dialogs are built when first used: use them.
+    QVERIFY(ModifyForm.Get() != nullptr && DIYForm.Get() != nullptr);
     QStringList titles;
     QStringList crossed;
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -15,6 +15,8 @@
 #include "ModalWatcher.h"
 #include "SkillOracle.h"
 #include "ui/Unit3.h"
+#include "ui/petdiy.h"
+#include "ui/petmodify.h"
 #include "data/builtin_data.h"
 #include "ui/model/PanelText.h"
 
@@ -60,6 +62,7 @@ private slots:
     void inputControlsHaveDistinctNames();
     void hitBookRefusesOwnedAndAddsNew();
     void certificationRoundTrip();
+    void dialogsAreBuiltOnFirstUse();
 };
 
 void TestWindows::startUpShowsRolledDefaultBeastAndNoBook()
@@ -323,4 +326,30 @@ void TestWindows::certificationRoundTrip()
 }
 
 QTEST_MAIN(TestWindows)
+// Start-up leaves the two large dialogs unbuilt; the first use builds each
+// once, as a hidden child of the main window under its own name, and closing
+// the windows forgets it.
+void TestWindows::dialogsAreBuiltOnFirstUse()
+{
+    QVERIFY(!ModifyForm.IsMade());
+    QVERIFY(!DIYForm.IsMade());
+    QVERIFY(Form1->findChild<QDialog*>("ModifyForm") == nullptr);
+    TModifyForm* modify = ModifyForm;
+    QVERIFY(modify != nullptr);
+    QVERIFY(ModifyForm.IsMade());
+    QVERIFY(!DIYForm.IsMade());
+    QCOMPARE(ModifyForm.Get(), modify);
+    QCOMPARE(modify->parentWidget(), Form1);
+    QCOMPARE(modify->objectName(), QString("ModifyForm"));
+    QVERIFY(!modify->isVisible());
+    QCOMPARE(Form1->findChild<QDialog*>("ModifyForm"), modify);
+    QCOMPARE(DIYForm->parentWidget(), Form1);
+    QCOMPARE(DIYForm->objectName(), QString("DIYForm"));
+    QVERIFY(!DIYForm->isVisible());
+    DestroyWindows();
+    QVERIFY(!ModifyForm.IsMade());
+    QCOMPARE(ModifyForm.Get(), nullptr);
+    QCOMPARE(DIYForm.Get(), nullptr);
+}
+
 #include "tst_windows.moc"

@@ -1,5 +1,7 @@
 #include "ui/widgets/MessageBoxes.h"
 
+#include "ui/widgets/ArtPixmap.h"
+
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -34,7 +36,7 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, cons
     box.setObjectName(QStringLiteral("MessageBox"));
     // The skin's own glyph, not the platform's stock one.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
-        ok->setIcon(QIcon(QStringLiteral(":/art/btn_ok.png")));
+        ok->setIcon(ArtPixmap::Icon(QStringLiteral(":/art/btn_ok.png")));
     FitCaption(box);
     box.exec();
 }
