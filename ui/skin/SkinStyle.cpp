@@ -6,7 +6,6 @@
 #include <QTabBar>
 #include <QTextCharFormat>
 
-#include <memory>
 
 #include "ui/skin/SkinColours.h"
 #include "ui/skin/SkinPainting.h"
@@ -168,18 +167,19 @@ void SkinStyle::DrawFocusedComplex(ComplexControl control, const QStyleOptionCom
 {
     // Fusion marks these inside, over the icon or the text, and a drop-down
     // only after a key press; the ring runs round the edge instead.
-    std::unique_ptr<QStyleOptionComplex> unfocused;
+    // A copy of the option's own type: style options have no virtual
+    // destructor, so they are never held through a base pointer.
+    const auto drawRinged = [&](auto unfocused) {
+        unfocused.state &= ~(State_HasFocus | State_KeyboardFocusChange);
+        QProxyStyle::drawComplexControl(control, &unfocused, painter, widget);
+        SkinPainting::FocusRing(*painter, option->rect, SkinPainting::FocusColourOn(FocusBackground(option)));
+    };
     if (const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option))
-        unfocused = std::make_unique<QStyleOptionToolButton>(*tool);
+        drawRinged(*tool);
     else if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option))
-        unfocused = std::make_unique<QStyleOptionComboBox>(*combo);
-    if (!unfocused) {
+        drawRinged(*combo);
+    else
         QProxyStyle::drawComplexControl(control, option, painter, widget);
-        return;
-    }
-    unfocused->state &= ~(State_HasFocus | State_KeyboardFocusChange);
-    QProxyStyle::drawComplexControl(control, unfocused.get(), painter, widget);
-    SkinPainting::FocusRing(*painter, option->rect, SkinPainting::FocusColourOn(FocusBackground(option)));
 }
 
 void SkinStyle::DrawGroupBox(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const
