@@ -52,8 +52,13 @@ RecordWindow::RecordWindow(const BookRecord& record, QWidget* mainWindow)
     createList();
     createFigures();
     createShareRow();
+    // A closed window catches up when shown again (ShowRecordWindow
+    // refreshes it), not on every change: the odds cost work per book.
     if (Actions)
-        connect(Actions, &BeastActions::Changed, this, &RecordWindow::Refresh);
+        connect(Actions, &BeastActions::Changed, this, [this] {
+            if (isVisible())
+                Refresh();
+        });
     resize(PreferredWidth, PreferredHeight);
 }
 

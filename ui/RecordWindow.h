@@ -18,7 +18,8 @@ class RecordWindow : public ToolWindow {
     Q_OBJECT
 public:
     // A tool window of `mainWindow` that follows every change of the beast
-    // through BeastActions. The record must outlive the window.
+    // through BeastActions while it is shown; Refresh catches up after a
+    // hidden spell. The record must outlive the window.
     RecordWindow(const BookRecord& record, QWidget* mainWindow);
 
     // The book whose odds the window shows; empty for none chosen yet.
