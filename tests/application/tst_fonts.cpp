@@ -151,6 +151,7 @@ private slots:
     void builtInFaceDraws();
     void facesHoldEveryProgramText_data();
     void facesHoldEveryProgramText();
+    void facesAreListedForLatin();
     void typedCharacterBeyondTheFaceFallsBack();
     void everyGb2312CharacterDrawsInTypedText_data();
     void everyGb2312CharacterDrawsInTypedText();
@@ -219,6 +220,15 @@ void TestFonts::facesHoldEveryProgramText()
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
     for (char32_t c = 0x20; c < 0x7f; ++c)
         QVERIFY2(face.supportsCharacter(c), qPrintable(QString(QChar(c))));
+}
+
+// A face the font database does not list for Latin is loaded twice at every
+// size, once for the Chinese and once for the digits and Latin of the same
+// text: that doubled the start-up's font work.
+void TestFonts::facesAreListedForLatin()
+{
+    for (const QString& family : {BuiltInSongFamily(), BuiltInHeiFamily()})
+        QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin), qPrintable(family));
 }
 
 void TestFonts::typedCharacterBeyondTheFaceFallsBack()
