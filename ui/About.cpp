@@ -13,7 +13,7 @@
 #include <QPixmap>
 #include <QShowEvent>
 
-TAboutForm* AboutForm = nullptr;
+LazyWindow<TAboutForm> AboutForm;
 
 namespace {
 

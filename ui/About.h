@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "ui/LazyWindow.h"
+
 class QFrame;
 class QLabel;
 class LinkLabel;
@@ -38,4 +40,4 @@ private:
     void createArtworkLink();
 };
 
-extern TAboutForm* AboutForm;
+extern LazyWindow<TAboutForm> AboutForm;

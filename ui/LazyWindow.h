@@ -1,8 +1,8 @@
 #pragma once
-// A window global that is made the first time anything looks at it. The two
-// large dialogs cost about a tenth of the program's start-up in building
-// controls and laying out text in faces the main window does not use; most
-// runs never open them, so they are built when first asked for instead.
+// A window global that is made the first time anything looks at it. The
+// dialogs cost a good share of the program's start-up in building controls,
+// loading faces and sizes the main window does not use and laying out their
+// text; most runs never open them, so they are built when first asked for.
 
 // Holds a Window* like the plain global it replaces: `->`, conversion to a
 // pointer and assignment of a pointer behave as on that pointer, except that

@@ -16,7 +16,7 @@ void CreateWindows()
     Form3 = new TForm3(Form1);
     ModifyForm.MakeOnFirstUse([]() -> TModifyForm* { return new TModifyForm(Form1); });
     DIYForm.MakeOnFirstUse([]() -> TDIYForm* { return new TDIYForm(Form1); });
-    AboutForm = new TAboutForm(Form1);
+    AboutForm.MakeOnFirstUse([]() -> TAboutForm* { return new TAboutForm(Form1); });
 }
 
 void DestroyWindows()

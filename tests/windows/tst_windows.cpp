@@ -14,6 +14,7 @@
 #include "FreshWindows.h"
 #include "ModalWatcher.h"
 #include "SkillOracle.h"
+#include "ui/About.h"
 #include "ui/Unit3.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
@@ -326,14 +327,15 @@ void TestWindows::certificationRoundTrip()
 }
 
 QTEST_MAIN(TestWindows)
-// Start-up leaves the two large dialogs unbuilt; the first use builds each
-// once, as a hidden child of the main window under its own name, and closing
+// Start-up leaves the dialogs unbuilt; the first use builds each once, as a hidden child of the main window under its own name, and closing
 // the windows forgets it.
 void TestWindows::dialogsAreBuiltOnFirstUse()
 {
     QVERIFY(!ModifyForm.IsMade());
     QVERIFY(!DIYForm.IsMade());
+    QVERIFY(!AboutForm.IsMade());
     QVERIFY(Form1->findChild<QDialog*>("ModifyForm") == nullptr);
+    QVERIFY(Form1->findChild<QDialog*>("AboutForm") == nullptr);
     TModifyForm* modify = ModifyForm;
     QVERIFY(modify != nullptr);
     QVERIFY(ModifyForm.IsMade());
@@ -346,6 +348,9 @@ void TestWindows::dialogsAreBuiltOnFirstUse()
     QCOMPARE(DIYForm->parentWidget(), Form1);
     QCOMPARE(DIYForm->objectName(), QString("DIYForm"));
     QVERIFY(!DIYForm->isVisible());
+    QCOMPARE(AboutForm->parentWidget(), Form1);
+    QCOMPARE(AboutForm->objectName(), QString("AboutForm"));
+    QVERIFY(!AboutForm->isVisible());
     DestroyWindows();
     QVERIFY(!ModifyForm.IsMade());
     QCOMPARE(ModifyForm.Get(), nullptr);
