@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <iterator>
@@ -20,6 +21,7 @@
 #include "ui/BeastActions.h"
 #include "ui/PanelShare.h"
 #include "ui/widgets/ButtonTabWidget.h"
+#include "ui/widgets/LazyPage.h"
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/RadioList.h"
@@ -115,6 +117,8 @@ void TForm1::createBeastArea()
     Panel5->setGeometry(0, 0, 472, 403);
 }
 
+// Only the first page of each tab widget is on screen at start; the others
+// are made when first opened.
 void TForm1::createBeastPicker()
 {
     PageControl1 = new ButtonTabWidget(55, 20, this);
@@ -122,20 +126,27 @@ void TForm1::createBeastPicker()
     PageControl1->setAccessibleName("召唤兽选择");
     PageControl1->setGeometry(0, 403, 472, 73);
     for (const BeastPage& page : BeastPickerPages()) {
-        auto* tab = new QWidget;
+        auto* tab = new LazyPage([this, &page](QWidget* made) { MakeBeastButtons(page, made); });
         tab->setAccessibleName(QString::fromStdString(page.Caption) + "级召唤兽");
-        for (std::size_t i = 0; i < page.Beasts.size() && i < std::size(BeastButtonLefts); ++i) {
-            auto* button = new QPushButton(QString::fromStdString(page.Beasts[i]), tab);
-            button->setObjectName(QString("SpeedButton%1").arg(button->text()));
-            button->setAccessibleName(button->text());
-            button->setFlat(true);
-            button->setGeometry(BeastButtonLefts[i], 8, 73, 22);
-            button->setToolTip("洗一只新的 " + button->text() + "（再洗同一种："
-                               + RollAgainKey.toString(QKeySequence::NativeText) + "）");
-            PressOnReturn(button);
-            connect(button, &QPushButton::clicked, this, [this, button] { SpeedButton1Click(button); });
-        }
+        if (PageControl1->count() == 0)
+            tab->Build();
         PageControl1->addTab(tab, QString::fromStdString(page.Caption));
+    }
+    LazyPage::BuildWhenCurrent(PageControl1);
+}
+
+void TForm1::MakeBeastButtons(const BeastPage& page, QWidget* tab)
+{
+    for (std::size_t i = 0; i < page.Beasts.size() && i < std::size(BeastButtonLefts); ++i) {
+        auto* button = new QPushButton(QString::fromStdString(page.Beasts[i]), tab);
+        button->setObjectName(QString("SpeedButton%1").arg(button->text()));
+        button->setAccessibleName(button->text());
+        button->setFlat(true);
+        button->setGeometry(BeastButtonLefts[i], 8, 73, 22);
+        button->setToolTip("洗一只新的 " + button->text() + "（再洗同一种："
+                           + RollAgainKey.toString(QKeySequence::NativeText) + "）");
+        PressOnReturn(button);
+        connect(button, &QPushButton::clicked, this, [this, button] { SpeedButton1Click(button); });
     }
 }
 
@@ -145,9 +156,25 @@ void TForm1::createBookLists()
     PageControl2->setObjectName("PageControl2");
     PageControl2->setAccessibleName("技能书");
     PageControl2->setGeometry(472, 0, 260, 403);
-    RadioGroup1 = MakeBookList(0, 2);
-    RadioGroup2 = MakeBookList(1, 2);
-    RadioGroup3 = MakeBookList(2, 1);
+    RadioList** const lists[] = {&RadioGroup1, &RadioGroup2, &RadioGroup3};
+    constexpr int columns[] = {2, 2, 1};
+    for (int i = 0; i < static_cast<int>(std::size(lists)); ++i) {
+        LazyPage* page = BookListPage(i, columns[i], lists[i]);
+        if (i == 0)
+            page->Build();
+        PageControl2->addTab(page, QString::fromStdString(BookLists()[i].Title));
+    }
+    LazyPage::BuildWhenCurrent(PageControl2);
+}
+
+LazyPage* TForm1::BookListPage(int index, int columns, RadioList** made)
+{
+    return new LazyPage([this, index, columns, made](QWidget* page) {
+        auto* fill = new QVBoxLayout(page);
+        fill->setContentsMargins(0, 0, 0, 0);
+        *made = MakeBookList(index, columns);
+        fill->addWidget(*made);
+    });
 }
 
 RadioList* TForm1::MakeBookList(int index, int columns)
@@ -165,7 +192,6 @@ RadioList* TForm1::MakeBookList(int index, int columns)
         new ReturnOnMarked(group->Item(i), [this] { BitBtn26Click(); });
     }
     connect(group, &RadioList::MarkMoved, this, &TForm1::RadioGroup1Click);
-    PageControl2->addTab(group, QString::fromStdString(list.Title));
     return group;
 }
 

@@ -11,7 +11,9 @@
 
 class QLabel;
 class QPushButton;
+class LazyPage;
 class RadioList;
+struct BeastPage;
 class QScrollArea;
 class StatusLine;
 struct BeastChange;
@@ -37,6 +39,8 @@ public:
     QWidget* Panel5 = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
+    // The book lists; 高级 and 其他 stay nullptr until their page is first
+    // opened (the beast picker's later pages likewise have no buttons yet).
     RadioList* RadioGroup1 = nullptr;
     RadioList* RadioGroup2 = nullptr;
     RadioList* RadioGroup3 = nullptr;
@@ -67,6 +71,10 @@ private:
     void ShowStatus(const BeastChange& change);
     // The beast panel's picture menu at the panel's top left.
     void ShowPictureMenu();
+    void MakeBeastButtons(const BeastPage& page, QWidget* tab);
+    // The page of book list `index`; its list, made when the page is first
+    // shown, is stored in *made.
+    LazyPage* BookListPage(int index, int columns, RadioList** made);
     RadioList* MakeBookList(int index, int columns);
     void FormShow();
     // The preview's icon, text and their names for `book`; empties the icon

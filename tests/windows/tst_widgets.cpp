@@ -1,5 +1,7 @@
 // The main window's building blocks on their own: the radio list, the
-// button-drawn page control and the auto-sized label.
+// button-drawn page control, the page made when first shown and the
+// auto-sized label.
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -8,6 +10,7 @@
 #include "LeakCheck.h"
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/widgets/ButtonTabWidget.h"
+#include "ui/widgets/LazyPage.h"
 #include "ui/widgets/RadioList.h"
 
 class TestWidgets : public QObject {
@@ -18,8 +21,114 @@ private slots:
     void radioListPlacesItemsWhenSized();
     void radioListFollowsArrowKeys();
     void tabsHaveTheirFixedSizeAndSwitchPages();
+    void lazyPageIsMadeOnceWhenFirstShown();
+    void lazyPageIsMadeWhenCurrentInAHiddenWindow();
+    void lazyPageControlsTakeTheirPlaceInTheTabOrder_data();
+    void lazyPageControlsTakeTheirPlaceInTheTabOrder();
     void autoSizeLabelMeasuresOnFirstShowing();
 };
+
+namespace {
+
+// A window holding a button, a page control with an eager page and a lazy
+// one (two buttons each), and a button after it, made in that order.
+struct PagedWindow {
+    QWidget window;
+    QPushButton* before = new QPushButton("前", &window);
+    QTabWidget* tabs = new QTabWidget(&window);
+    LazyPage* first;
+    LazyPage* second;
+    QPushButton* after;
+    int builds = 0;
+
+    PagedWindow()
+    {
+        first = page("甲");
+        second = page("乙");
+        first->Build();
+        tabs->addTab(first, "一");
+        tabs->addTab(second, "二");
+        after = new QPushButton("后", &window);
+        before->setGeometry(0, 0, 60, 24);
+        tabs->setGeometry(0, 30, 200, 120);
+        after->setGeometry(0, 160, 60, 24);
+        window.resize(220, 200);
+    }
+    LazyPage* page(const QString& prefix)
+    {
+        return new LazyPage([this, prefix](QWidget* page) {
+            ++builds;
+            for (int i = 1; i <= 2; ++i) {
+                auto* button = new QPushButton(prefix + QString::number(i), page);
+                button->setObjectName(prefix + QString::number(i));
+                button->setGeometry(0, 30 * (i - 1), 60, 24);
+            }
+        });
+    }
+};
+
+}  // namespace
+
+void TestWidgets::lazyPageIsMadeOnceWhenFirstShown()
+{
+    PagedWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QCOMPARE(w.builds, 1);
+    QVERIFY(!w.second->IsBuilt());
+    QVERIFY(w.window.findChild<QPushButton*>("乙1") == nullptr);
+    w.tabs->setCurrentIndex(1);
+    QVERIFY(w.second->IsBuilt());
+    auto* made = w.window.findChild<QPushButton*>("乙2");
+    QVERIFY(made != nullptr);
+    QVERIFY(made->isVisible());
+    QCOMPARE(made->geometry(), QRect(0, 30, 60, 24));
+    w.tabs->setCurrentIndex(0);
+    w.tabs->setCurrentIndex(1);
+    w.second->Build();
+    QCOMPARE(w.builds, 2);
+}
+
+void TestWidgets::lazyPageIsMadeWhenCurrentInAHiddenWindow()
+{
+    PagedWindow w;
+    LazyPage::BuildWhenCurrent(w.tabs);
+    w.tabs->setCurrentIndex(1);
+    QVERIFY(w.second->IsBuilt());
+    QVERIFY(w.window.findChild<QPushButton*>("乙1") != nullptr);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QVERIFY(w.window.findChild<QPushButton*>("乙1")->isVisible());
+}
+
+// Tab goes from the page control into its current page and on to the
+// control after it, whichever page was made later and how.
+void TestWidgets::lazyPageControlsTakeTheirPlaceInTheTabOrder_data()
+{
+    QTest::addColumn<bool>("builtWhileHidden");
+    QTest::newRow("made on showing") << false;
+    QTest::newRow("made while hidden") << true;
+}
+
+void TestWidgets::lazyPageControlsTakeTheirPlaceInTheTabOrder()
+{
+    QFETCH(bool, builtWhileHidden);
+    PagedWindow w;
+    if (builtWhileHidden)
+        w.second->Build();
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.tabs->setCurrentIndex(1);
+    QApplication::setActiveWindow(&w.window);
+    w.before->setFocus();
+    QStringList order;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        order << (qobject_cast<QTabBar*>(focused) ? QString("tabs") : focused->objectName() + focused->property("text").toString());
+    }
+    QCOMPARE(order, (QStringList{"tabs", "乙1乙1", "乙2乙2", "后"}));
+}
 
 void TestWidgets::radioListStartsMarkedAndReportsOnlyMoves()
 {

@@ -5,12 +5,14 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
 #include <set>
 
 #include "ui/widgets/ChoiceEntry.h"
+#include "ui/widgets/RadioList.h"
 #include "FreshWindows.h"
 #include "ModalWatcher.h"
 #include "SkillOracle.h"
@@ -64,6 +66,7 @@ private slots:
     void hitBookRefusesOwnedAndAddsNew();
     void certificationRoundTrip();
     void dialogsAreBuiltOnFirstUse();
+    void laterPagesAreMadeWhenOpened();
 };
 
 void TestWindows::startUpShowsRolledDefaultBeastAndNoBook()
@@ -355,6 +358,34 @@ void TestWindows::dialogsAreBuiltOnFirstUse()
     QVERIFY(!ModifyForm.IsMade());
     QCOMPARE(ModifyForm.Get(), nullptr);
     QCOMPARE(DIYForm.Get(), nullptr);
+}
+
+// Start-up makes only the pages on screen. Opening another makes its
+// controls, filling the page as the first list does, and Tab from the page
+// control lands in them.
+void TestWindows::laterPagesAreMadeWhenOpened()
+{
+    QCOMPARE(Form1->RadioGroup2, nullptr);
+    QCOMPARE(Form1->RadioGroup3, nullptr);
+    const QString later = "SpeedButton" + QString::fromStdString(BeastPickerPages()[1].Beasts[0]);
+    QVERIFY(Form1->findChild<QPushButton*>(later) == nullptr);
+
+    Form1->PageControl2->setCurrentIndex(1);
+    QVERIFY(Form1->RadioGroup2 != nullptr);
+    QCOMPARE(Form1->RadioGroup3, nullptr);
+    QCOMPARE(Form1->RadioGroup2->Count(), static_cast<int>(BookLists()[1].Items.size()));
+    QTRY_COMPARE(Form1->RadioGroup2->geometry(), Form1->RadioGroup1->geometry());
+    QVERIFY(Form1->RadioGroup2->Item(0)->isVisible());
+    QVERIFY(Form1->RadioGroup2->Item(0)->isChecked());
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    Form1->PageControl2->tabBar()->setFocus();
+    QTest::keyClick(Form1->PageControl2->tabBar(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Form1->RadioGroup2->Item(0));
+
+    Form1->PageControl1->setCurrentIndex(1);
+    QVERIFY(Form1->findChild<QPushButton*>(later) != nullptr);
+    QVERIFY(Form1->findChild<QPushButton*>(later)->isVisible());
 }
 
 #include "tst_windows.moc"
