@@ -20,7 +20,7 @@ QFont labelFont(int px)
 QImage skillSheet(const QImage& strip, const QList<ArtEntry>& skills, int scale)
 {
     const int cols = 10, icon = 40 * scale, cellW = icon + 24, cellH = icon + 22;
-    const int count = skills.size() + 1;
+    const int count = static_cast<int>(skills.size()) + 1;
     QImage out(cols * cellW + 8, (count + cols - 1) / cols * cellH + 8, QImage::Format_RGB32);
     out.fill(QColor("#f6ecd2"));
     QPainter p(&out);
@@ -43,7 +43,8 @@ QImage beastSheet(const QString& artDir, const QList<ArtEntry>& beasts, const QS
 {
     const int k = suffix.isEmpty() ? 1 : 2;
     const int cols = 6, cellW = 197 * k + 8, cellH = 178 * k + 22;
-    QImage out(cols * cellW + 8, (beasts.size() + cols - 1) / cols * cellH + 8, QImage::Format_RGB32);
+    const int rows = (static_cast<int>(beasts.size()) + cols - 1) / cols;
+    QImage out(cols * cellW + 8, rows * cellH + 8, QImage::Format_RGB32);
     out.fill(QColor("#f6ecd2"));
     QPainter p(&out);
     p.setFont(labelFont(13));
@@ -151,7 +152,7 @@ bool ContactSheet::write(const QString& artDir, const QString& outDir, const QLi
 {
     QDir().mkpath(outDir);
     // The sheets show the icons as the program decodes them, side by side.
-    QImage strip(40 * (skills.size() + 1), 40, QImage::Format_RGB32);
+    QImage strip(40 * (static_cast<int>(skills.size()) + 1), 40, QImage::Format_RGB32);
     QPainter p(&strip);
     for (int k = 0; k <= skills.size(); ++k) {
         const QString path = artDir + QStringLiteral("/skills/%1.jpg").arg(k, 2, 10, QChar(u'0'));
