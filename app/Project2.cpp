@@ -4,7 +4,6 @@
 
 #include "ui/Application.h"
 #include "ui/skin/Skin.h"
-#include "ui/Unit1.h"
 #include "ui/Windows.h"
 
 int main(int argc, char* argv[])
@@ -14,7 +13,7 @@ int main(int argc, char* argv[])
         return 1;
     InstallSkin(app);
     CreateWindows();
-    Form1->show();
+    ShowMainWindow();
     const int result = QApplication::exec();
     DestroyWindows();
     return result;

@@ -4,17 +4,30 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMenu>
+#include <QPointer>
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "ui/Unit2.h"
+#include "engine/pet.h"
+#include "ui/session/BeastSession.h"
 #include "ui/widgets/MessageBoxes.h"
+
+namespace {
+QPointer<QWidget> Panel;
+QPointer<const BeastSession> Session;
+}  // namespace
+
+void PanelShare::Attach(QWidget* panel, const BeastSession* session)
+{
+    Panel = panel;
+    Session = session;
+}
 
 QImage PanelShare::Picture()
 {
-    if (!Form2)
+    if (!Panel)
         return {};
-    return Form2->grab().toImage();
+    return Panel->grab().toImage();
 }
 
 bool PanelShare::Copy()
@@ -51,7 +64,8 @@ void PanelShare::SaveWithDialog(QWidget* parent)
     if (image.isNull())
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString name = Form2 && CurrentBeast ? QString::fromStdString(CurrentBeast->Name) : QString("召唤兽");
+    const QString name =
+        Session && Session->HasBeast() ? QString::fromStdString(Session->Beast().Name) : QString("召唤兽");
     const QString path =
         QFileDialog::getSaveFileName(parent, "保存图片", folder + "/" + name + ".png", "PNG 图片 (*.png)");
     if (path.isEmpty())

@@ -6,13 +6,18 @@
 #include <QImage>
 #include <QString>
 
+class BeastSession;
 class QMenu;
 class QWidget;
 
 class PanelShare {
 public:
-    // The panel (Form2) as drawn, at the screen's pixel ratio; null before
-    // the panel exists.
+    // The panel whose picture is shared and the session whose beast names
+    // the file; both may be nullptr (nothing to share), and a panel that is
+    // destroyed is forgotten.
+    static void Attach(QWidget* panel, const BeastSession* session);
+    // The attached panel as drawn, at the screen's pixel ratio; null without
+    // one.
     static QImage Picture();
     // Puts Picture() on the clipboard. Returns false without a panel.
     static bool Copy();

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -18,19 +17,14 @@
 #include <algorithm>
 
 #include "data/builtin_data.h"
-#include "ui/BeastActions.h"
-#include "ui/Unit2.h"
+#include "engine/pet.h"
+#include "ui/model/BeastChange.h"
 #include "ui/model/PlanTargets.h"
 #include "ui/model/PlanText.h"
+#include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
 
 namespace {
-QPointer<PlannerWindow>& Window()
-{
-    static QPointer<PlannerWindow> window;
-    return window;
-}
-
 const char* const ListNames[] = {"低级技能", "高级技能", "其他技能"};
 
 QString Joined(const std::vector<std::string>& lines)
@@ -42,38 +36,29 @@ QString Joined(const std::vector<std::string>& lines)
 }
 }  // namespace
 
-PlannerWindow::PlannerWindow(QWidget* mainWindow) : ToolWindow("PlannerWindow", "打书规划", mainWindow)
+PlannerWindow::PlannerWindow(BeastSession& session, QWidget* mainWindow)
+    : ToolWindow("PlannerWindow", "打书规划", mainWindow), session_(session)
 {
+    if (session_.HasBeast()) {
+        skills_ = session_.Beast().Skills;
+        certified_ = session_.Beast().CertifiedSkill;
+    }
     setFont(SongTiFont(13));
     new QHBoxLayout(this);
     createTargetLists();
     createSettings();
     createPlan();
-    // A hidden window solves again when shown, not on every change.
-    if (Actions)
-        connect(Actions, &BeastActions::Changed, this, [this] {
-            if (isVisible())
-                Refresh();
-        });
     resize(940, 560);
     Refresh();
 }
 
-PlannerWindow* PlannerWindow::ShowFor(QWidget* mainWindow)
+void PlannerWindow::ShowChange(const BeastChange& change)
 {
-    QPointer<PlannerWindow>& window = Window();
-    if (!window) {
-        window = new PlannerWindow(mainWindow);
-        window->PlaceNear(mainWindow);
-    }
-    window->Refresh();
-    window->Present();
-    return window;
-}
-
-PlannerWindow* PlannerWindow::Existing()
-{
-    return Window();
+    skills_ = change.after.Skills;
+    certified_ = change.after.CertifiedSkill;
+    // A hidden window solves again when shown, not on every change.
+    if (isVisible())
+        Refresh();
 }
 
 void PlannerWindow::PlaceNear(const QWidget* mainWindow)
@@ -214,17 +199,13 @@ void PlannerWindow::Refresh()
                         .arg(BookPlanner::MaxTargets)
                         .arg(names.isEmpty() ? QString("无") : names.join("、")));
     StartSkills->setEnabled(FromCount->isChecked());
-    const TPet* beast = CurrentBeast;
-    const std::vector<std::string> none;
-    const std::vector<std::string>& skills = beast ? beast->Skills : none;
-    const std::string certified = beast ? beast->CertifiedSkill : std::string();
     PlanProblem settings;
     settings.LowPrice = LowPrice->value();
     settings.HighPrice = HighPrice->value();
     settings.FillerPrice = FillerPrice->value();
     settings.MinSkills = MinSkills->value();
     const PlanReport report =
-        PlanText::Report(PlanTargets(targets_), skills, certified, settings,
+        PlanText::Report(PlanTargets(targets_), skills_, certified_, settings,
                          FromCount->isChecked() ? StartSkills->value() : -1);
     Plan->setPlainText(Joined(report.Lines));
     nextBook_ = FromBeast->isChecked() ? report.NextBook : std::string();
@@ -234,6 +215,6 @@ void PlannerWindow::Refresh()
 
 void PlannerWindow::HitButtonClick()
 {
-    if (!nextBook_.empty() && Actions)
-        Actions->HitBook(nextBook_);
+    if (!nextBook_.empty())
+        session_.HitBook(nextBook_);
 }

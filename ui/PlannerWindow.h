@@ -3,14 +3,16 @@
 // from the three book lists, the prices and an optional minimum of skills,
 // and reads the plan of least expected cost (BookPlanner) with its figures,
 // beside the same figures for hitting only target books. It follows every
-// change of the beast through BeastActions, and "按规划打一本" hits the
-// plan's next book through BeastActions like any hit.
+// change of the beast through the session, and "按规划打一本" hits the
+// plan's next book through the session like any hit.
 
 #include <string>
 #include <vector>
 
 #include "ui/widgets/ToolWindow.h"
 
+class BeastSession;
+struct BeastChange;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -22,13 +24,8 @@ class QTabWidget;
 class PlannerWindow : public ToolWindow {
     Q_OBJECT
 public:
-    explicit PlannerWindow(QWidget* mainWindow);
-
-    // Opens the window beside `mainWindow`, made on first use, or raises it.
-    static PlannerWindow* ShowFor(QWidget* mainWindow);
-    // The window, or nullptr before its first showing (and after its parent
-    // is gone).
-    static PlannerWindow* Existing();
+    // A tool window of `mainWindow`; `session` must outlive it.
+    PlannerWindow(BeastSession& session, QWidget* mainWindow);
 
     // The chosen targets, in the order they were checked.
     const std::vector<std::string>& Targets() const { return targets_; }
@@ -37,6 +34,9 @@ public:
     void PlaceNear(const QWidget* mainWindow);
     // Solves again for the current settings and beast and rewrites the plan.
     void Refresh();
+    // Follows a change of the beast; a hidden window only notes it and
+    // solves again when shown.
+    void ShowChange(const BeastChange& change);
     // "按规划打一本": the plan's next book on the current beast.
     void HitButtonClick();
 
@@ -59,6 +59,9 @@ private:
     QSpinBox* makeSpin(const QString& name, int low, int high, int value);
     void toggleTarget(const std::string& name, bool checked, QListWidget* list, int row);
 
+    BeastSession& session_;
     std::vector<std::string> targets_;
+    std::vector<std::string> skills_;  // the beast's, as last told
+    std::string certified_;
     std::string nextBook_;
 };

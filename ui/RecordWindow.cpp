@@ -10,11 +10,14 @@
 
 #include <algorithm>
 
-#include "ui/BeastActions.h"
+#include "engine/pet.h"
 #include "ui/PanelShare.h"
 #include "ui/model/BookOdds.h"
+#include "ui/model/BeastChange.h"
 #include "ui/model/BookRecord.h"
+#include "ui/model/ReachCurves.h"
 #include "ui/model/RollGrade.h"
+#include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/ReachChart.h"
 #include "ui/widgets/ReturnPressesButton.h"
@@ -44,21 +47,14 @@ QGroupBox* Framed(const QString& title, QWidget* content)
 }
 }  // namespace
 
-RecordWindow::RecordWindow(const BookRecord& record, QWidget* mainWindow)
-    : ToolWindow("RecordWindow", "打书记录", mainWindow), record_(record)
+RecordWindow::RecordWindow(const BeastSession& session, QWidget* mainWindow)
+    : ToolWindow("RecordWindow", "打书记录", mainWindow), session_(session)
 {
     setFont(SongTiFont(13));
     new QVBoxLayout(this);
     createList();
     createFigures();
     createShareRow();
-    // A closed window catches up when shown again (ShowRecordWindow
-    // refreshes it), not on every change: the odds cost work per book.
-    if (Actions)
-        connect(Actions, &BeastActions::Changed, this, [this] {
-            if (isVisible())
-                Refresh();
-        });
     resize(PreferredWidth, PreferredHeight);
 }
 
@@ -131,27 +127,53 @@ void RecordWindow::SetBook(const std::string& book)
     if (book == book_)
         return;
     book_ = book;
-    refreshFigures();
+    refreshOdds();
 }
 
 void RecordWindow::Refresh()
 {
-    const auto& lines = record_.Lines();
-    const uint64_t fresh = std::min<uint64_t>(record_.LinesWritten() - shown_, lines.size());
-    for (std::size_t i = lines.size() - fresh; i < lines.size(); ++i)
-        list_->appendPlainText(QString::fromStdString(lines[i]));
-    shown_ = record_.LinesWritten();
-    list_->verticalScrollBar()->setValue(list_->verticalScrollBar()->maximum());
-    refreshFigures();
+    const BookRecord& record = session_.Record();
+    const auto& lines = record.Lines();
+    const uint64_t fresh = std::min<uint64_t>(record.LinesWritten() - shown_, lines.size());
+    appendLines({lines.end() - static_cast<std::ptrdiff_t>(fresh), lines.end()});
+    shown_ = record.LinesWritten();
+    skills_ = record.Skills();
+    certified_ = record.CertifiedSkill();
+    showCounters(record.CounterLines());
+    refreshOdds();
 }
 
-void RecordWindow::refreshFigures()
+void RecordWindow::ShowChange(const BeastChange& change)
 {
-    std::vector<std::string> counters = record_.CounterLines();
-    counters.push_back(RollGrade::RuleText());
-    counters_->setPlainText(Joined(counters));
-    odds_->setPlainText(Joined(BookOdds::Lines(record_.Skills(), record_.CertifiedSkill(), book_)));
-    chart_->SetHeld(record_.Skills().size());
+    if (!isVisible())
+        return;
+    appendLines(change.lines);
+    shown_ += change.lines.size();
+    skills_ = change.after.Skills;
+    certified_ = change.after.CertifiedSkill;
+    showCounters(BookRecord::CounterLines(change.after.Name, skills_, certified_, change.counters, change.run));
+    refreshOdds();
+}
+
+void RecordWindow::appendLines(const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        list_->appendPlainText(QString::fromStdString(line));
+    list_->verticalScrollBar()->setValue(list_->verticalScrollBar()->maximum());
+}
+
+void RecordWindow::showCounters(const std::vector<std::string>& counters)
+{
+    std::vector<std::string> text = counters;
+    text.push_back(RollGrade::RuleText());
+    counters_->setPlainText(Joined(text));
+}
+
+void RecordWindow::refreshOdds()
+{
+    const std::vector<BookWait> waits = BookOdds::Waits(skills_.size());
+    odds_->setPlainText(Joined(BookOdds::Lines(skills_, certified_, book_, waits)));
+    chart_->SetCurves(ReachCurves::For(skills_.size(), waits));
 }
 
 void RecordWindow::PlaceBeside(const QWidget* mainWindow)

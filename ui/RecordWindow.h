@@ -7,27 +7,32 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/widgets/ToolWindow.h"
 
-class BookRecord;
+class BeastSession;
+struct BeastChange;
 class QPlainTextEdit;
 class ReachChart;
 
 class RecordWindow : public ToolWindow {
     Q_OBJECT
 public:
-    // A tool window of `mainWindow` that follows every change of the beast
-    // through BeastActions while it is shown; Refresh catches up after a
-    // hidden spell. The record must outlive the window.
-    RecordWindow(const BookRecord& record, QWidget* mainWindow);
+    // A tool window of `mainWindow` that shows the session's record. While
+    // shown it follows every change from what the change carries; Refresh
+    // catches up after a hidden spell. The session must outlive the window.
+    RecordWindow(const BeastSession& session, QWidget* mainWindow);
 
     // The book whose odds the window shows; empty for none chosen yet.
     void SetBook(const std::string& book);
 
     // Appends the lines added since the last refresh, scrolls to the newest
-    // and rewrites the counters and the odds.
+    // and rewrites the counters and the odds, all from the session's record.
     void Refresh();
+    // The same for one change, from the change alone. A hidden window
+    // ignores it: the odds cost work per book, and Refresh catches up.
+    void ShowChange(const BeastChange& change);
     // Puts the window beside the main window: on its right when the screen
     // has room, else on its left, else against the screen's right edge.
     void PlaceBeside(const QWidget* mainWindow);
@@ -41,10 +46,14 @@ private:
     void createList();
     void createFigures();
     void createShareRow();
-    void refreshFigures();
+    void appendLines(const std::vector<std::string>& lines);
+    void showCounters(const std::vector<std::string>& counters);
+    void refreshOdds();
     QPlainTextEdit* makeText(const QString& name);
 
-    const BookRecord& record_;
+    const BeastSession& session_;
+    std::vector<std::string> skills_;  // the beast's, for the odds
+    std::string certified_;
     QPlainTextEdit* list_ = nullptr;
     QPlainTextEdit* counters_ = nullptr;
     QPlainTextEdit* odds_ = nullptr;

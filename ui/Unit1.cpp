@@ -17,28 +17,21 @@
 #include <iterator>
 #include <utility>
 
-#include "ui/About.h"
-#include "ui/BeastActions.h"
 #include "ui/PanelShare.h"
 #include "ui/widgets/ButtonTabWidget.h"
 #include "ui/widgets/LazyPage.h"
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/RadioList.h"
-#include "ui/PlannerWindow.h"
-#include "ui/Record.h"
-#include "ui/RecordWindow.h"
 #include "ui/widgets/ReturnOnMarked.h"
 #include "ui/widgets/ReturnPressesButton.h"
 #include "ui/widgets/StatusLine.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
 #include "data/builtin_data.h"
-#include "ui/petdiy.h"
-#include "ui/petmodify.h"
+#include "engine/pet.h"
+#include "ui/session/BeastSession.h"
+#include "ui/widgets/IconList.h"
 #include "ui/model/PanelText.h"
 #include "ui/model/StatusText.h"
-#include "ui/model/BookRecord.h"
 
 std::string SelectedBook;
 std::string CertifyChoice;
@@ -80,7 +73,7 @@ void PressOnReturn(QPushButton* button)
 }
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent)
+TForm1::TForm1(BeastSession& session, QWidget* parent) : QWidget(parent), session_(session)
 {
     createWindow();
     createBeastArea();
@@ -245,8 +238,6 @@ void TForm1::createStatusLine()
     Status->setObjectName("Status");
     Status->setGeometry(StatusPlace);
     Status->raise();
-    if (Actions)
-        connect(Actions, &BeastActions::Changed, this, &TForm1::ShowStatus);
 }
 
 void TForm1::createShortcuts()
@@ -265,17 +256,23 @@ void TForm1::ShowStatus(const BeastChange& change)
 {
     if (change.kind == BeastChange::Kind::Roll)
         lastTemplate_ = change.name;
-    Status->SetStatus(QString::fromStdString(StatusText::For(change, RunRecord().Beast().BooksUsed)));
+    Status->SetStatus(QString::fromStdString(StatusText::For(change)));
 }
 
 void TForm1::RollAgain()
 {
-    Actions->Roll(lastTemplate_);
+    session_.Roll(lastTemplate_);
+}
+
+void TForm1::SetPanel(QWidget* panel, const IconList* icons)
+{
+    panel_ = panel;
+    icons_ = icons;
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (event->reason() != QContextMenuEvent::Keyboard || !Form2) {
+    if (event->reason() != QContextMenuEvent::Keyboard || !panel_) {
         QWidget::contextMenuEvent(event);
         return;
     }
@@ -284,11 +281,11 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
 
 void TForm1::ShowPictureMenu()
 {
-    if (!Form2)
+    if (!panel_)
         return;
     QMenu* menu = PanelShare::Menu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(Form2->mapToGlobal(QPoint(10, 30)));
+    menu->popup(panel_->mapToGlobal(QPoint(10, 30)));
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -299,27 +296,24 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::FormShow()
 {
-    if (!Form2 || Form2->parentWidget() == Panel5)
+    if (!panel_ || panel_->parentWidget() == Panel5)
         return;
     if (QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-    Form2->setParent(Panel5, Qt::Widget);
-    Form2->move(10, 10);
-    Form2->show();
-    // The beast rolled at start-up, graded like every later roll.
-    if (CurrentBeast && Status->FullText().isEmpty())
-        Status->SetStatus(QString::fromStdString(StatusText::Rolled(*CurrentBeast)));
+    panel_->setParent(Panel5, Qt::Widget);
+    panel_->move(10, 10);
+    panel_->show();
 }
 
 void TForm1::SpeedButton1Click(QPushButton* sender)
 {
-    Actions->Roll(sender->text().toStdString());
+    session_.Roll(sender->text().toStdString());
 }
 
 void TForm1::RadioGroup1Click(const QString& chosen)
 {
     const std::string name = chosen.toStdString();
-    const SkillEntry book = PanelText::Skill(Form2->Memo2, name);
+    const SkillEntry book = PanelText::Skill(DescriptionLines(), name);
     ShowBook(book);
     SelectedBook = name;
     Status->SetStatus(QString::fromStdString(StatusText::Book(name, book.Description)));
@@ -329,11 +323,11 @@ void TForm1::RadioGroup1Click(const QString& chosen)
 void TForm1::ShowBook(const SkillEntry& book)
 {
     Image1->clear();
-    if (book.Icon < 0)
+    if (book.Icon < 0 || !icons_ || book.Icon >= static_cast<int>(icons_->size()))
         return;
     const QString name = QString::fromStdString(book.Skill);
     const QString description = QString::fromStdString(book.Description);
-    Image1->setPixmap(Form2->ImageList1[book.Icon]);
+    Image1->setPixmap((*icons_)[book.Icon]);
     Image1->setToolTip(QString::fromStdString(PanelText::ToolTip(book)));
     Image1->setAccessibleName("技能书图标：" + name);
     Label1->setText(description);
@@ -363,44 +357,42 @@ void TForm1::FitPreview()
 
 void TForm1::BitBtn26Click()
 {
-    Actions->HitBook(SelectedBook);
+    session_.HitBook(SelectedBook);
 }
 
 void TForm1::BitBtn25Click()
 {
     std::vector<std::string> list;
-    if (!CurrentBeast->CertifiableSkills(list)) {
+    if (!session_.HasBeast() || !session_.Beast().CertifiableSkills(list)) {
         ShowInfoMessage(this, "此召唤兽无可认证技能或已经认证！");
         return;
     }
-    Form3->ShowChoices(list);
-    Form3->exec();
+    emit CertifyRequested(list);
     if (!CertifyChoice.empty())
-        Actions->Certify(std::exchange(CertifyChoice, {}));
+        session_.Certify(std::exchange(CertifyChoice, {}));
 }
 
 void TForm1::BitBtn27Click()
 {
-    ModifyForm->exec();
+    emit CorrectionRequested();
 }
 
 void TForm1::BitBtn28Click()
 {
-    DIYForm->exec();
+    emit CustomRequested();
 }
 
 void TForm1::BitBtn1Click()
 {
-    AboutForm->exec();
+    emit AboutRequested();
 }
 
 void TForm1::RecordButtonClick()
 {
-    RecordWindow* window = ShowRecordWindow(this, SelectedBook);
-    connect(this, &TForm1::BookChosen, window, &RecordWindow::SetBook, Qt::UniqueConnection);
+    emit RecordRequested(SelectedBook);
 }
 
 void TForm1::PlannerButtonClick()
 {
-    PlannerWindow::ShowFor(this);
+    emit PlannerRequested();
 }

@@ -1,14 +1,19 @@
 #pragma once
 // The main window: the beast panel above the beast picker, the book lists
-// with their preview, and the button row.
+// with their preview, and the button row. It changes the beast only through
+// the session it is given; the buttons that open another window ask for it
+// through a signal, which the code that creates the windows answers.
 
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 #include "ui/Selections.h"
 #include "ui/model/PanelText.h"
 
+class BeastSession;
+class IconList;
 class QLabel;
 class QPushButton;
 class LazyPage;
@@ -22,7 +27,13 @@ class QTabWidget;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // `session` must outlive the window.
+    explicit TForm1(BeastSession& session, QWidget* parent = nullptr);
+
+    // The beast panel to show in Panel5 from the first showing on, and the
+    // icons the book preview draws. Both must outlive the window or be
+    // passed again; the panel is reparented when the window is shown.
+    void SetPanel(QWidget* panel, const IconList* icons);
 
     void SpeedButton1Click(QPushButton* sender);
     void RadioGroup1Click(const QString& chosen);
@@ -35,6 +46,8 @@ public:
     void PlannerButtonClick();  // 规划
     // Ctrl+R: a new beast of the template rolled last (芙蓉仙子 at start).
     void RollAgain();
+    // Says in the status line what a change did.
+    void ShowStatus(const BeastChange& change);
 
     QWidget* Panel5 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -53,6 +66,15 @@ public:
 signals:
     // A book was chosen in the lists (after SelectedBook is set).
     void BookChosen(const std::string& book);
+    // The button row asks for the other windows. The certification chooser
+    // is asked with the skills it offers and must be modal: the pick is in
+    // CertifyChoice when the signal returns.
+    void CertifyRequested(const std::vector<std::string>& skills);
+    void CorrectionRequested();
+    void CustomRequested();
+    void AboutRequested();
+    void RecordRequested(const std::string& book);
+    void PlannerRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,7 +90,6 @@ private:
     void createButtonRow();
     void createStatusLine();
     void createShortcuts();
-    void ShowStatus(const BeastChange& change);
     // The beast panel's picture menu at the panel's top left.
     void ShowPictureMenu();
     void MakeBeastButtons(const BeastPage& page, QWidget* tab);
@@ -82,6 +103,9 @@ private:
     void ShowBook(const SkillEntry& book);
     void FitPreview();
 
+    BeastSession& session_;
+    QWidget* panel_ = nullptr;
+    const IconList* icons_ = nullptr;
     std::string lastTemplate_ = "芙蓉仙子";
 };
 

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "ui/BeastActions.h"
 #include "ui/PanelShare.h"
 #include "ui/widgets/SlotMarker.h"
 #include "ui/model/RollGrade.h"
@@ -88,10 +87,6 @@ void TForm2::FormCreate()
 
     std::vector<std::string> lines = Memo1;
     CurrentBeast = new TPet(lines);
-    CurrentBeast->LoadBeast("芙蓉仙子");
-    RefreshAll();
-    if (Actions)
-        connect(Actions, &BeastActions::Changed, this, &TForm2::ShowChange);
 }
 
 void TForm2::createPicture()

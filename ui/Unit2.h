@@ -1,5 +1,7 @@
 #pragma once
-// The beast panel: shows CurrentBeast. Owns the one TPet of the program.
+// The beast panel: shows CurrentBeast. Owns the one TPet of the program,
+// which it creates unrolled: the session's start-up roll fills it, and the
+// panel hears of that roll, like every later change, through ShowChange.
 
 #include <QPixmap>
 #include <QStringList>
@@ -15,11 +17,10 @@
 #include "ui/model/BeastChange.h"
 #include "ui/model/PanelText.h"
 
+#include "ui/CurrentBeast.h"
+
 class QLabel;
 class SlotMarker;
-
-// The one beast of the program, created by the panel and alive while it is.
-extern TPet* CurrentBeast;
 
 class TForm2 : public QWidget {
     Q_OBJECT
@@ -38,7 +39,7 @@ public:
     void RefreshSkills();      // the 12 slots, the framed certified slot, the "+N" marker
 
     // Redraws the parts that `change` touched (BeastChange::PartsFor), in
-    // the order RefreshAll runs them. Connected to BeastActions::Changed.
+    // the order RefreshAll runs them. Connected to BeastSession::Changed.
     void ShowChange(const BeastChange& change);
 
     // The built-in data the panel holds: catalogue lines, description lines

@@ -1,36 +1,115 @@
 #include "ui/Windows.h"
 
+#include <QPointer>
+
 #include "ui/About.h"
-#include "ui/BeastActions.h"
+#include "ui/PanelShare.h"
+#include "ui/PlannerWindow.h"
+#include "ui/RecordWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
+#include "ui/session/BeastSession.h"
+
+namespace {
+BeastSession* Session = nullptr;
+QPointer<RecordWindow> Record;
+QPointer<PlannerWindow> Planner;
+
+// The button row's requests for the other windows.
+void ConnectMainWindow()
+{
+    QObject::connect(Form1, &TForm1::CertifyRequested, Form1, [](const std::vector<std::string>& skills) {
+        Form3->ShowChoices(skills);
+        Form3->exec();
+    });
+    QObject::connect(Form1, &TForm1::CorrectionRequested, Form1, [] { ModifyForm->exec(); });
+    QObject::connect(Form1, &TForm1::CustomRequested, Form1, [] { DIYForm->exec(); });
+    QObject::connect(Form1, &TForm1::AboutRequested, Form1, [] { AboutForm->exec(); });
+    QObject::connect(Form1, &TForm1::RecordRequested, Form1, &ShowRecordWindow);
+    QObject::connect(Form1, &TForm1::PlannerRequested, Form1, &ShowPlannerWindow);
+}
+}  // namespace
 
 void CreateWindows()
 {
-    Actions = new BeastActions;
-    Form1 = new TForm1;
+    Session = new BeastSession;
+    Form1 = new TForm1(*Session);
     Form2 = new TForm2;
     Form3 = new TForm3(Form1);
-    ModifyForm.MakeOnFirstUse([]() -> TModifyForm* { return new TModifyForm(Form1); });
-    DIYForm.MakeOnFirstUse([]() -> TDIYForm* { return new TDIYForm(Form1); });
+    ModifyForm.MakeOnFirstUse([]() -> TModifyForm* { return new TModifyForm(*Session, Form1); });
+    DIYForm.MakeOnFirstUse([]() -> TDIYForm* { return new TDIYForm(*Session, Form1); });
     AboutForm.MakeOnFirstUse([]() -> TAboutForm* { return new TAboutForm(Form1); });
+
+    Form1->SetPanel(Form2, &Form2->ImageList1);
+    PanelShare::Attach(Form2, Session);
+    QObject::connect(Session, &BeastSession::Changed, Form1, &TForm1::ShowStatus);
+    QObject::connect(Session, &BeastSession::Changed, Form2, &TForm2::ShowChange);
+    ConnectMainWindow();
+    Session->Start("芙蓉仙子");
+}
+
+void ShowMainWindow()
+{
+    Form1->show();
 }
 
 void DestroyWindows()
 {
+    PanelShare::Attach(nullptr, nullptr);
     // The panel is a child of Panel5 once shown, and not before: delete it
     // first either way; that releases CurrentBeast.
     delete Form2;
     Form2 = nullptr;
-    delete Form1;  // and with it the dialogs
+    delete Form1;  // and with it the dialogs and the tool windows
     Form1 = nullptr;
     Form3 = nullptr;
     ModifyForm = nullptr;
     DIYForm = nullptr;
     AboutForm = nullptr;
-    delete Actions;
-    Actions = nullptr;
+    delete Session;
+    Session = nullptr;
+}
+
+BeastSession* RunSession()
+{
+    return Session;
+}
+
+RecordWindow* ShowRecordWindow(const std::string& book)
+{
+    if (!Record) {
+        Record = new RecordWindow(*Session, Form1);
+        Record->PlaceBeside(Form1);
+        QObject::connect(Session, &BeastSession::Changed, Record, &RecordWindow::ShowChange);
+        QObject::connect(Form1, &TForm1::BookChosen, Record, &RecordWindow::SetBook);
+    }
+    Record->SetBook(book);
+    Record->Refresh();
+    Record->Present();
+    return Record;
+}
+
+PlannerWindow* ShowPlannerWindow()
+{
+    if (!Planner) {
+        Planner = new PlannerWindow(*Session, Form1);
+        Planner->PlaceNear(Form1);
+        QObject::connect(Session, &BeastSession::Changed, Planner, &PlannerWindow::ShowChange);
+    }
+    Planner->Refresh();
+    Planner->Present();
+    return Planner;
+}
+
+RecordWindow* ExistingRecordWindow()
+{
+    return Record;
+}
+
+PlannerWindow* ExistingPlannerWindow()
+{
+    return Planner;
 }

@@ -19,9 +19,8 @@
 #include "ui/widgets/KeyFilter.h"
 #include "ui/widgets/ListItemKeys.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/BeastActions.h"
 #include "ui/widgets/ReturnPressesButton.h"
-#include "ui/Unit2.h"
+#include "ui/session/BeastSession.h"
 #include "data/builtin_data.h"
 #include "engine/pet.h"
 #include "ui/model/DiyCommit.h"
@@ -110,7 +109,8 @@ QComboBox* MakeComboBox(QWidget* parent, const char* name, const QString& spoken
 
 }  // namespace
 
-TDIYForm::TDIYForm(QWidget* parent) : QDialog(parent, FixedDialogFlags())
+TDIYForm::TDIYForm(BeastSession& session, QWidget* parent)
+    : QDialog(parent, FixedDialogFlags()), session_(session)
 {
     setObjectName(QStringLiteral("DIYForm"));
     setWindowTitle(QStringLiteral("完全DIY"));
@@ -255,9 +255,9 @@ DiyFields TDIYForm::ShownFields() const
 
 void TDIYForm::FormShow()
 {
-    if (!CurrentBeast)
+    if (!session_.HasBeast())
         return;
-    const DiyFields fields = TemplateFields(*CurrentBeast);
+    const DiyFields fields = TemplateFields(session_.Beast());
     for (int k = 0; k < 7; ++k)
         Edit(k)->setText(Text(fields.Aptitudes[k]));
     Edit8->setText(Text(fields.Growth));
@@ -322,9 +322,9 @@ void TDIYForm::SpeedButton4Click()
 
 void TDIYForm::BitBtn1Click()
 {
-    if (!Actions || !CurrentBeast)
+    if (!session_.HasBeast())
         return;
-    const DiyCommitResult result = Actions->CommitCustom(ShownFields());
+    const DiyCommitResult result = session_.CommitCustom(ShownFields());
     switch (result.failure) {
     case DiyCommitResult::Failure::Integer:
         ShowErrorReport(this, InvalidIntegerText(Text(result.offending)));

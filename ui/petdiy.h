@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class BeastSession;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -25,7 +26,8 @@ class QToolButton;
 class TDIYForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TDIYForm(QWidget* parent = nullptr);
+    // `session` must outlive the dialog; "提交" goes through it.
+    explicit TDIYForm(BeastSession& session, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLabel* Label2;
@@ -88,6 +90,7 @@ private:
     // Applies a list edit to the selected entry of ListBox1; no selection, no edit.
     void EditSkills(int (SkillListEditor::*edit)(int));
     void ShowSkills(const std::vector<std::string>& skills, int selected);
+    BeastSession& session_;
 };
 
 // Built on first use once CreateWindows() has run (see ui/Windows.h).

@@ -18,8 +18,7 @@
 #include "ui/widgets/IconButton.h"
 #include "ui/widgets/KeyFilter.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/BeastActions.h"
-#include "ui/Unit2.h"
+#include "ui/session/BeastSession.h"
 #include "engine/strict_number.h"
 #include "ui/model/Cp936Text.h"
 
@@ -96,7 +95,8 @@ std::optional<int32_t> ReadInteger(QWidget* parent, const QLineEdit* edit)
 
 }  // namespace
 
-TModifyForm::TModifyForm(QWidget* parent) : QDialog(parent, FixedDialogFlags())
+TModifyForm::TModifyForm(BeastSession& session, QWidget* parent)
+    : QDialog(parent, FixedDialogFlags()), session_(session)
 {
     setObjectName(QStringLiteral("ModifyForm"));
     setWindowTitle(QStringLiteral("召唤兽修正"));
@@ -199,9 +199,9 @@ void TModifyForm::showEvent(QShowEvent* event)
 
 void TModifyForm::FormShow()
 {
-    if (!CurrentBeast)
+    if (!session_.HasBeast())
         return;
-    model_.Load(*CurrentBeast);
+    model_.Load(session_.Beast());
     Edit1->setText(QString::fromStdString(model_.name()));
     nameBefore_ = Edit1->text();
     const QString level = QString::number(model_.storedLevel());
@@ -286,10 +286,10 @@ void TModifyForm::CheckBox1Click(bool checked)
 
 void TModifyForm::BitBtn1Click()
 {
-    if (!Actions || !CurrentBeast)
+    if (!session_.HasBeast())
         return;
     const ModifyModel::CommitResult result =
-        Actions->CommitCorrection(model_, Edit1->text().toStdString(), Edit2->text().toStdString());
+        session_.CommitCorrection(model_, Edit1->text().toStdString(), Edit2->text().toStdString());
     if (!result.ok) {
         ShowErrorReport(this, InvalidIntegerText(QString::fromStdString(result.offending)));
         return;

@@ -12,6 +12,7 @@
 #include "ui/LazyWindow.h"
 #include "ui/model/ModifyModel.h"
 
+class BeastSession;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -21,7 +22,8 @@ class QPushButton;
 class TModifyForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TModifyForm(QWidget* parent = nullptr);
+    // `session` must outlive the dialog; "提交" goes through it.
+    explicit TModifyForm(BeastSession& session, QWidget* parent = nullptr);
     ~TModifyForm() override;
 
     QLabel* Label1;
@@ -86,6 +88,7 @@ private:
     std::array<QLineEdit*, 5> weights_{};
     QString nameBefore_;
     bool toldNoConverter_ = false;
+    BeastSession& session_;
 };
 
 // Built on first use once CreateWindows() has run (see ui/Windows.h).

@@ -19,7 +19,7 @@
 #include "LeakCheck.h"
 #include "ModalWatcher.h"
 #include "PetSnapshot.h"
-#include "ui/BeastActions.h"
+#include "PanelSession.h"
 #include "ui/Unit2.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
@@ -83,33 +83,29 @@ private:
     // Shows the dialog named "modify" or "diy" and focuses `control` in it.
     QWidget* open(const QString& dialog, const QString& control);
 
-    std::unique_ptr<TForm2> panel_;
+    std::unique_ptr<PanelSession> panel_;
     std::unique_ptr<QDialog> dialog_;
 };
 
 void TestDialogKeys::init()
 {
-    Actions = new BeastActions;
-    panel_ = std::make_unique<TForm2>();
-    Form2 = panel_.get();
+    panel_ = std::make_unique<PanelSession>();
     QVERIFY(CurrentBeast->LoadBeast("吸血鬼"));
 }
 
 void TestDialogKeys::cleanup()
 {
     dialog_.reset();
-    Form2 = nullptr;
     panel_.reset();
-    delete std::exchange(Actions, nullptr);
     VerifyNoLeakedWindows();
 }
 
 QWidget* TestDialogKeys::open(const QString& dialog, const QString& control)
 {
     if (dialog == QStringLiteral("modify"))
-        dialog_ = std::make_unique<TModifyForm>();
+        dialog_ = std::make_unique<TModifyForm>(panel_->Session());
     else
-        dialog_ = std::make_unique<TDIYForm>();
+        dialog_ = std::make_unique<TDIYForm>(panel_->Session());
     dialog_->show();
     // The offscreen platform activates no window; focus changes need one.
     QApplication::setActiveWindow(dialog_.get());

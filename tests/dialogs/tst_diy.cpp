@@ -13,7 +13,7 @@
 #include "SkillOracle.h"
 #include "ModalWatcher.h"
 #include "PetSnapshot.h"
-#include "ui/BeastActions.h"
+#include "PanelSession.h"
 #include "ui/Unit2.h"
 #include "ui/petdiy.h"
 #include "data/builtin_data.h"
@@ -63,16 +63,14 @@ private slots:
     void reopenStartsFromTheTemplateAndKeepsTheChoices();
 
 private:
-    TForm2* panel_ = nullptr;
+    std::unique_ptr<PanelSession> panel_;
     TDIYForm* form_ = nullptr;
 };
 
 void TestDiy::init()
 {
-    Actions = new BeastActions;
-    panel_ = new TForm2;
-    Form2 = panel_;
-    form_ = new TDIYForm;
+    panel_ = std::make_unique<PanelSession>();
+    form_ = new TDIYForm(panel_->Session());
     DIYForm = form_;
 }
 
@@ -80,9 +78,7 @@ void TestDiy::cleanup()
 {
     delete form_;
     DIYForm = nullptr;
-    delete panel_;
-    Form2 = nullptr;
-    delete std::exchange(Actions, nullptr);
+    panel_.reset();
     VerifyNoLeakedWindows();
 }
 
@@ -320,7 +316,7 @@ void TestDiy::commitWritesAndRedraws()
 
     // The panel shows the new values: its text contains the written growth.
     bool growthShown = false;
-    for (const QLabel* label : panel_->findChildren<QLabel*>())
+    for (const QLabel* label : panel_->Panel()->findChildren<QLabel*>())
         growthShown = growthShown || label->text() == QStringLiteral("1.3");
     QVERIFY(growthShown);
 

@@ -9,7 +9,7 @@
 
 #include "LeakCheck.h"
 #include "ModalWatcher.h"
-#include "ui/BeastActions.h"
+#include "PanelSession.h"
 #include "ui/Unit2.h"
 #include "ui/petmodify.h"
 #include "ui/model/Cp936Text.h"
@@ -18,6 +18,7 @@
 class TestModify : public QObject {
     Q_OBJECT
 private:
+    std::unique_ptr<PanelSession> panel;
     TModifyForm* form = nullptr;
 
     void setBeast(int32_t level, std::array<int32_t, 5> points, int32_t potential)
@@ -58,19 +59,16 @@ private:
 private slots:
     void init()
     {
-        Actions = new BeastActions;
-        Form2 = new TForm2;
+        panel = std::make_unique<PanelSession>();
         setBeast(0, {25, 12, 13, 11, 14}, 0);
-        form = new TModifyForm;
+        form = new TModifyForm(panel->Session());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
     void cleanup()
     {
         delete form;
-        delete Form2;
-        Form2 = nullptr;
-        delete std::exchange(Actions, nullptr);
+        panel.reset();
         VerifyNoLeakedWindows();
     }
 

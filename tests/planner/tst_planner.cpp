@@ -11,7 +11,7 @@
 
 #include "FreshWindows.h"
 #include "data/builtin_data.h"
-#include "ui/BeastActions.h"
+#include "ui/session/BeastSession.h"
 #include "ui/PlannerWindow.h"
 
 namespace {
@@ -54,22 +54,22 @@ private slots:
 
     void madeOnceOnFirstUseAndClosedByEscape()
     {
-        QCOMPARE(PlannerWindow::Existing(), nullptr);
+        QCOMPARE(ExistingPlannerWindow(), nullptr);
         Form1->findChild<QPushButton*>("PlannerButton")->click();
-        PlannerWindow* w = PlannerWindow::Existing();
+        PlannerWindow* w = ExistingPlannerWindow();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("打书规划"));
         QVERIFY(w->isVisible());
         QTest::keyClick(w, Qt::Key_Escape);
         QVERIFY(!w->isVisible());
         Form1->PlannerButtonClick();
-        QCOMPARE(PlannerWindow::Existing(), w);
+        QCOMPARE(ExistingPlannerWindow(), w);
         QVERIFY(w->isVisible());
     }
 
     void targetsStopAtTwelve()
     {
-        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        PlannerWindow* w = ShowPlannerWindow();
         for (int row = 0; row < 13; ++row)
             Check(w, 0, row);
         QCOMPARE(w->Targets().size(), std::size_t{12});
@@ -82,7 +82,7 @@ private slots:
 
     void hitFollowsThePlanThroughActions()
     {
-        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        PlannerWindow* w = ShowPlannerWindow();
         QVERIFY(!w->HitButton->isEnabled());  // no target yet
         CurrentBeast->Skills = {BookLists()[2].Items[3]};
         CurrentBeast->CertifiedSkill.clear();
@@ -91,7 +91,7 @@ private slots:
         QVERIFY(w->HitButton->isEnabled());
         const QString next = PlanLine(w, "下一本：");
         QVERIFY(next.startsWith("下一本：" + QString::fromStdString(BookLists()[0].Items[14])));
-        QSignalSpy changes(Actions, &BeastActions::Changed);
+        QSignalSpy changes(RunSession(), &BeastSession::Changed);
         w->HitButton->click();
         QCOMPARE(changes.size(), 1);
         const auto change = changes.at(0).at(0).value<BeastChange>();
@@ -105,20 +105,20 @@ private slots:
 
     void reopenedWindowShowsTheBeastAsItNowStands()
     {
-        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        PlannerWindow* w = ShowPlannerWindow();
         CurrentBeast->Skills.clear();
         CurrentBeast->CertifiedSkill.clear();
         Check(w, 0, 14);
         w->close();
-        Actions->HitBook(BookLists()[0].Items[0]);  // an empty beast always gains it
+        RunSession()->HitBook(BookLists()[0].Items[0]);  // an empty beast always gains it
         QCOMPARE(CurrentBeast->Skills.size(), std::size_t{1});
-        PlannerWindow::ShowFor(Form1);
+        ShowPlannerWindow();
         QCOMPARE(PlanLine(w, "当前召唤兽："), QString("当前召唤兽：1 个技能，已有目标 0/1"));
     }
 
     void fromSkillCountShowsFiguresButDoesNotHit()
     {
-        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        PlannerWindow* w = ShowPlannerWindow();
         Check(w, 1, 0);
         w->FromCount->setChecked(true);
         w->StartSkills->setValue(2);
@@ -130,7 +130,7 @@ private slots:
 
     void everyInputHasADistinctName()
     {
-        PlannerWindow* w = PlannerWindow::ShowFor(Form1);
+        PlannerWindow* w = ShowPlannerWindow();
         QStringList names;
         for (QWidget* child : w->findChildren<QWidget*>())
             if (child->focusPolicy() != Qt::NoFocus && !child->accessibleName().isEmpty())

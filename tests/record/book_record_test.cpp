@@ -30,16 +30,17 @@ void Hit(BookRecord& record, TPet& pet, const std::string& book)
 {
     const TPet before = pet;
     pet.HitBook(book);
-    record.NoteBook(book, before, pet);
+    record.NoteBook(book, RecordText::Classify(book, before, pet), pet);
 }
 
 }  // namespace
 
-TEST(BookRecord, OpensWithTheFirstBeastItHearsOfAsARoll)
+TEST(BookRecord, OpensWithTheRunsFirstRoll)
 {
     BookRecord record;
     TPet pet = Beast({"高级再生", "高级幸运"});
     EXPECT_EQ(record.LinesWritten(), 0u);
+    record.NoteRoll(pet);
     Hit(record, pet, "高级再生");
     ASSERT_EQ(record.Lines().size(), 3u);
     EXPECT_EQ(record.Lines()[0], "—— 第 1 只 芙蓉仙子 ——");
@@ -49,7 +50,6 @@ TEST(BookRecord, OpensWithTheFirstBeastItHearsOfAsARoll)
               "鉴定 超出本种范围，不评级");
     EXPECT_EQ(record.Lines()[2], "高级再生：已有此技能，未使用");
     EXPECT_EQ(record.Run().BeastsRolled, 1);
-    record.Start(Beast({}));  // a second start changes nothing
     EXPECT_EQ(record.LinesWritten(), 3u);
 }
 
@@ -58,7 +58,7 @@ TEST(BookRecord, BooksAreDescribedAndCountedFromTheSkillListsAroundThem)
     ScriptedClock clock;
     BookRecord record;
     TPet pet = Beast({"夜战", "感知", "必杀"});
-    record.Start(pet);
+    record.NoteRoll(pet);
 
     clock.Then(16, 0).Then(4, 1);  // new slot, inserted before the second skill
     Hit(record, pet, "高级必杀");
@@ -90,14 +90,13 @@ TEST(BookRecord, ANewRollStartsASectionAndResetsOnlyTheBeastCounters)
     ScriptedClock clock;
     BookRecord record;
     TPet pet = Beast({"夜战"});
-    record.Start(pet);
+    record.NoteRoll(pet);
     clock.Then(4, 1).Then(1, 0);
     Hit(record, pet, "毒");
 
-    const TPet before = pet;
     TPet next = Beast({});
     next.Name = "古代瑞兽";
-    record.NoteRoll(before, next);
+    record.NoteRoll(next);
     EXPECT_EQ(record.Lines()[record.Lines().size() - 2], "—— 第 2 只 古代瑞兽 ——");
     EXPECT_EQ(record.Lines().back().rfind("洗出 古代瑞兽：", 0), 0u);
     EXPECT_NE(record.Lines().back().find("技能 无"), std::string::npos);
@@ -128,6 +127,7 @@ TEST(BookRecord, CertificationNamesEachSlotAndItsReplacement)
         SCOPED_TRACE(c.name);
         BookRecord record;
         TPet pet = Beast(c.skills);
+        record.NoteRoll(pet);
         for (const auto& [n, v] : c.draws)
             clock.Then(n, v);
         const std::string skill = c.line.substr(std::string("认证 ").size(), c.line.find("：") - 7);
@@ -168,6 +168,7 @@ TEST(BookRecord, CorrectionsListEveryChangedFieldAndCustomCommitsTheGroups)
     EXPECT_EQ(RecordText::CustomLine(before, custom), "完全DIY：寿命、认证技能已改；认证技能 雷击");
 
     BookRecord record;
+    record.NoteRoll(before);
     record.NoteCustom(before, custom);
     EXPECT_EQ(record.CertifiedSkill(), "雷击");
     EXPECT_EQ(record.Lines().size(), 3u);
@@ -196,6 +197,7 @@ TEST(BookRecord, KeepsTheNewestThousandLinesAndEveryCount)
 {
     BookRecord record;
     TPet pet = Beast({"夜战"});
+    record.NoteRoll(pet);
     for (int i = 0; i < 1200; ++i)
         Hit(record, pet, "夜战");
     EXPECT_EQ(record.Lines().size(), BookRecord::MaxLines);

@@ -88,24 +88,21 @@ TEST(SlotMark, SlotsThePanelDoesNotShowAreNotMarked)
 
 TEST(StatusText, SaysWhatEachKindOfActionDid)
 {
-    EXPECT_EQ(StatusText::For(BookChange("法术波动", Many(7),
-                                         [] {
-                                             Names n = Many(7);
-                                             n[6] = "法术波动";
-                                             return n;
-                                         }()),
-                              7),
-              "第 7 本 法术波动：覆盖第 7 格的 技能6");
-    EXPECT_EQ(StatusText::For(BookChange("法术波动", {"法术波动"}, {"法术波动"}), 3), "法术波动：已有此技能，未使用");
+    Names overwritten = Many(7);
+    overwritten[6] = "法术波动";
+    BeastChange book = BookChange("法术波动", Many(7), overwritten);
+    book.counters.BooksUsed = 7;  // the book's number comes from the change's counters
+    EXPECT_EQ(StatusText::For(book), "第 7 本 法术波动：覆盖第 7 格的 技能6");
+    EXPECT_EQ(StatusText::For(BookChange("法术波动", {"法术波动"}, {"法术波动"})), "法术波动：已有此技能，未使用");
     BeastChange none;
     none.kind = BeastChange::Kind::NoBook;
-    EXPECT_EQ(StatusText::For(none, 0), "请先选一本技能书");
+    EXPECT_EQ(StatusText::For(none), "请先选一本技能书");
     EXPECT_EQ(StatusText::Book("感知", "可以发现隐身单位"), "感知：可以发现隐身单位");
 
     BeastChange roll;
     roll.kind = BeastChange::Kind::Roll;
     roll.after.Name = "甲";  // no template: out of range, not graded
-    EXPECT_EQ(StatusText::For(roll, 0), "洗出 甲：超出本种范围，不评级");
+    EXPECT_EQ(StatusText::For(roll), "洗出 甲：超出本种范围，不评级");
 }
 
 TEST(StatusText, CertificationAndBothCommitsUseTheRecordsWords)
@@ -116,15 +113,15 @@ TEST(StatusText, CertificationAndBothCommitsUseTheRecordsWords)
     certify.before.Skills = {"泰山压顶", "毒"};
     certify.after.Skills = {"冥思", "毒"};
     certify.after.CertifiedSkill = "泰山压顶";
-    EXPECT_EQ(StatusText::For(certify, 0), "认证 泰山压顶：第 1 格换为 冥思");
+    EXPECT_EQ(StatusText::For(certify), "认证 泰山压顶：第 1 格换为 冥思");
 
     BeastChange correction;
     correction.kind = BeastChange::Kind::Correction;
     correction.after.Level = 10;
-    EXPECT_EQ(StatusText::For(correction, 0), "修正：等级 0→10");
+    EXPECT_EQ(StatusText::For(correction), "修正：等级 0→10");
 
     BeastChange custom;
     custom.kind = BeastChange::Kind::Custom;
     custom.after.Element = "金";
-    EXPECT_EQ(StatusText::For(custom, 0), "完全DIY：五行已改");
+    EXPECT_EQ(StatusText::For(custom), "完全DIY：五行已改");
 }

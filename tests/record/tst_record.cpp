@@ -10,12 +10,12 @@
 
 #include "LeakCheck.h"
 #include "ModalWatcher.h"
-#include "ui/Record.h"
+#include "ui/Windows.h"
+#include "ui/session/BeastSession.h"
 #include "ui/RecordWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
-#include "ui/Windows.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
 #include "ui/model/BookRecord.h"
@@ -93,7 +93,6 @@ private:
 private slots:
     void init()
     {
-        ResetRecord();
         SelectedBook.clear();
         CreateWindows();
         Form1->show();
@@ -106,7 +105,7 @@ private slots:
         VerifyNoLeakedWindows();
     }
 
-    void buttonSitsBetweenCertifyAndHitAndNothingIsMadeAtStart()
+    void buttonSitsBetweenCertifyAndHitAndOnlyTheFirstRollIsNoted()
     {
         QPushButton* button = Button("RecordButton");
         QVERIFY(button);
@@ -123,7 +122,10 @@ private slots:
         QCOMPARE(Button("BitBtn25")->nextInFocusChain(), button);
         QCOMPARE(button->nextInFocusChain(), Button("BitBtn26"));
         QCOMPARE(ExistingRecordWindow(), nullptr);
-        QCOMPARE(RunRecord().LinesWritten(), uint64_t(0));
+        const std::deque<std::string>& lines = RunSession()->Record().Lines();
+        QCOMPARE(lines.size(), std::size_t(2));
+        QCOMPARE(lines.front(), std::string("—— 第 1 只 芙蓉仙子 ——"));
+        QVERIFY(lines.back().starts_with("洗出 芙蓉仙子："));
     }
 
     void buttonOpensOneWindowShowingEverythingSinceStartUp()

@@ -13,8 +13,8 @@
 #include "ModalWatcher.h"
 #include "PetSnapshot.h"
 #include "data/builtin_data.h"
-#include "ui/BeastActions.h"
-#include "ui/Record.h"
+#include "ui/session/BeastSession.h"
+#include "ui/Windows.h"
 #include "ui/Unit3.h"
 #include "ui/model/BookRecord.h"
 #include "ui/petdiy.h"
@@ -51,7 +51,7 @@ std::string ExpectedLine(const BeastChange& change)
     case BeastChange::Kind::Roll:
         return RecordText::RollLine(change.after);
     case BeastChange::Kind::Book:
-        return RecordText::BookLine(RunRecord().Beast().BooksUsed, change.name, change.outcome);
+        return RecordText::BookLine(RunSession()->Record().Beast().BooksUsed, change.name, change.outcome);
     case BeastChange::Kind::Certify:
         return RecordText::CertifyLine(change.name, change.before, change.after);
     case BeastChange::Kind::Correction:
@@ -75,7 +75,6 @@ private:
 private slots:
     void init()
     {
-        ResetRecord();
         SelectedBook.clear();
         OpenWindows();
     }
@@ -170,19 +169,19 @@ void TestActions::oneChangePerActionAfterTheRecord()
     QFETCH(Parts, parts);
     const std::string name = prepare(act);
     const TPet before = *CurrentBeast;
-    const uint64_t linesBefore = RunRecord().LinesWritten();
+    const uint64_t linesBefore = RunSession()->Record().LinesWritten();
 
     std::vector<BeastChange> changes;
     std::deque<std::string> linesAtSignal;
     uint64_t writtenAtSignal = 0;
-    connect(Actions, &BeastActions::Changed, this, [&](const BeastChange& change) {
+    connect(RunSession(), &BeastSession::Changed, this, [&](const BeastChange& change) {
         changes.push_back(change);
-        linesAtSignal = RunRecord().Lines();
-        writtenAtSignal = RunRecord().LinesWritten();
+        linesAtSignal = RunSession()->Record().Lines();
+        writtenAtSignal = RunSession()->Record().LinesWritten();
     });
     QSignalSpy refreshed(Form2, &TForm2::Refreshed);
     perform(act);
-    disconnect(Actions, &BeastActions::Changed, this, nullptr);
+    disconnect(RunSession(), &BeastSession::Changed, this, nullptr);
 
     QCOMPARE(changes.size(), std::size_t(1));
     const BeastChange& change = changes.front();
@@ -199,13 +198,13 @@ void TestActions::oneChangePerActionAfterTheRecord()
     }
 
     // The record had noted everything by the time the views heard of it.
-    QCOMPARE(writtenAtSignal, RunRecord().LinesWritten());
-    QVERIFY(linesAtSignal == RunRecord().Lines());
+    QCOMPARE(writtenAtSignal, RunSession()->Record().LinesWritten());
+    QVERIFY(linesAtSignal == RunSession()->Record().Lines());
     if (act == Act::NoBook) {
-        QCOMPARE(RunRecord().LinesWritten(), linesBefore);
+        QCOMPARE(RunSession()->Record().LinesWritten(), linesBefore);
     } else {
-        QVERIFY(RunRecord().LinesWritten() > linesBefore);
-        QCOMPARE(RunRecord().Lines().back(), ExpectedLine(change));
+        QVERIFY(RunSession()->Record().LinesWritten() > linesBefore);
+        QCOMPARE(RunSession()->Record().Lines().back(), ExpectedLine(change));
     }
 
     Parts drawn;

@@ -10,9 +10,9 @@
 
 #include "FreshWindows.h"
 #include "ModalWatcher.h"
-#include "ui/BeastActions.h"
+#include "ui/session/BeastSession.h"
 #include "ui/PanelShare.h"
-#include "ui/Record.h"
+#include "ui/Windows.h"
 #include "ui/RecordWindow.h"
 #include "ui/Unit3.h"
 #include "ui/widgets/ReachChart.h"
@@ -48,7 +48,6 @@ class TestFeedback : public QObject {
 private slots:
     void init()
     {
-        ResetRecord();
         OpenWindows();
     }
     void cleanup() { CloseWindows(); }
@@ -135,7 +134,7 @@ private slots:
 
     void keysHitAndRollFromAnywhere()
     {
-        QSignalSpy changes(Actions, &BeastActions::Changed);
+        QSignalSpy changes(RunSession(), &BeastSession::Changed);
         QRadioButton* item = ChooseCounterAttack();
         item->setFocus();
         GiveSkills({"夜战", "感知", "必杀", "毒"});
@@ -202,7 +201,7 @@ private slots:
         ReachChart* chart = window->Chart();
         const std::size_t held = CurrentBeast->Skills.size();
         QVERIFY(!chart->Curves().empty());
-        QCOMPARE(chart->Curves().front().Target, held + 1);
+        QCOMPARE(chart->Curves().front().Wait.Target, held + 1);
         for (const auto& curve : chart->Curves()) {
             QCOMPARE(curve.Reached.size(), chart->Books() + 1);
             for (std::size_t m = 1; m < curve.Reached.size(); ++m)

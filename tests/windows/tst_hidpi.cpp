@@ -14,6 +14,7 @@
 #include "ui/About.h"
 #include "ui/Application.h"
 #include "ui/petdiy.h"
+#include "ui/session/BeastSession.h"
 #include "ui/widgets/MessageBoxes.h"
 
 namespace {
@@ -123,7 +124,8 @@ void TestHiDpi::aboutPictureIsTheTwin()
 
 void TestHiDpi::buttonGlyphsAndWindowIconHaveTwins()
 {
-    TDIYForm form;
+    BeastSession session;
+    TDIYForm form(session);
     const std::pair<const char*, const char*> buttons[] = {
         {"BitBtn1", "btn_commit"},      {"BitBtn2", "btn_close"},   {"SpeedButton1", "btn_add"},
         {"SpeedButton2", "btn_remove"}, {"SpeedButton3", "btn_up"}, {"SpeedButton4", "btn_down"},

@@ -27,6 +27,7 @@
 #include "ui/skin/SkinPalette.h"
 #include "ui/skin/SkinStyle.h"
 #include "ui/Unit1.h"
+#include "ui/session/BeastSession.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Windows.h"
@@ -332,7 +333,8 @@ void TestSkin::iconButtonShowsAFaceAtRest()
 
 void TestSkin::pickerButtonLightsUnderMouse()
 {
-    TForm1 form;
+    BeastSession session;
+    TForm1 form(session);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* button = form.findChild<QPushButton*>("SpeedButton天兵");

@@ -28,11 +28,10 @@
 
 #include "data/builtin_data.h"
 #include "ui/Application.h"
-#include "ui/Record.h"
+#include "ui/Windows.h"
 #include "ui/RecordWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit3.h"
-#include "ui/Windows.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
 #include "ui/skin/Skin.h"

@@ -1,16 +1,19 @@
 #pragma once
 // What one user action did to the current beast, as its views hear of it:
 // the kind of action, its book or skill, the beast before it and the beast
-// after it. Built by the action that made the change; read-only for views.
+// after it, what a book did, and the record's counters and new lines once
+// the record has noted it. Built once by the session; read-only for views.
 
 #include <string>
+#include <vector>
 
 #include "engine/pet.h"
+#include "ui/model/BookRecord.h"
 #include "ui/model/RecordText.h"
 
 struct BeastChange {
     enum class Kind {
-        Roll,        // a beast button: a new beast of a template
+        Roll,        // a beast button (or the start-up roll): a new beast of a template
         Book,        // "打书" with a chosen book (added, overwrote or refused)
         NoBook,      // "打书" with no book chosen: nothing changed
         Certify,     // a pick in the certification chooser
@@ -37,4 +40,7 @@ struct BeastChange {
     TPet before{{}};   // the beast before the action
     TPet after{{}};    // the beast after it
     BookOutcome outcome;  // for Book: what the book did to the slots
+    BookRecord::BeastCounters counters;  // the beast's book counters, this action included
+    BookRecord::RunCounters run;         // the run's counters, this action included
+    std::vector<std::string> lines;      // the lines this action added to the record
 };

@@ -170,8 +170,24 @@ bool BookOdds::Refused(const std::vector<std::string>& skills, const std::string
     return book == certified || std::find(skills.begin(), skills.end(), book) != skills.end();
 }
 
+std::vector<BookWait> BookOdds::Waits(std::size_t held)
+{
+    std::vector<BookWait> waits;
+    if (held > MaxWaitHeld)
+        return waits;
+    for (std::size_t target : Targets(held))
+        waits.push_back(Wait(held, target));
+    return waits;
+}
+
 std::vector<std::string> BookOdds::Lines(const std::vector<std::string>& skills, const std::string& certified,
                                          const std::string& book)
+{
+    return Lines(skills, certified, book, Waits(skills.size()));
+}
+
+std::vector<std::string> BookOdds::Lines(const std::vector<std::string>& skills, const std::string& certified,
+                                         const std::string& book, const std::vector<BookWait>& waits)
 {
     const std::size_t n = skills.size();
     std::vector<std::string> lines;
@@ -194,13 +210,13 @@ std::vector<std::string> BookOdds::Lines(const std::vector<std::string>& skills,
         }
     }
     lines.push_back("还要几本没有的技能书（平均 / 中位 / 九成把握）：");
-    for (std::size_t target : Targets(n)) {
-        if (n > MaxWaitHeld) {
+    if (n > MaxWaitHeld) {
+        for (std::size_t target : Targets(n))
             lines.push_back("到 " + std::to_string(target) + " 个技能：平均 " + std::to_string(ExpectedBooks(n, target))
                             + " 本");
-            continue;
-        }
-        const BookWait wait = Wait(n, target);
+    }
+    for (const BookWait& wait : waits) {
+        const std::size_t target = wait.Target;
         const std::string near = wait.Exact ? "" : "约 ";
         lines.push_back("到 " + std::to_string(target) + " 个技能：平均 " + std::to_string(wait.Mean) + " 本，中位 "
                         + near + std::to_string(wait.Median) + " 本，九成 " + near + std::to_string(wait.Percentile90)

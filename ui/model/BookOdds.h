@@ -77,6 +77,9 @@ public:
     // 1/2 and 9/10 at the books where it crosses them, so that the exact
     // CDF crosses them at the same whole number of books.
     static BookWait Wait(std::size_t held, std::size_t target);
+    // Wait for each of Targets(held), in that order; empty beyond
+    // MaxWaitHeld skills.
+    static std::vector<BookWait> Waits(std::size_t held);
 
     // "1/25"; a whole number as "1/1" so that the form never changes.
     static std::string FractionText(Fraction f);
@@ -92,6 +95,10 @@ public:
     // The lines the record window shows under "下一本的几率" for a beast with
     // these skills when `book` (possibly empty: none chosen yet) is next. A
     // refused book gets no odds, only the note that it will be refused.
+    // `waits` is Waits(skills.size()), worked out once for the lines and
+    // the chart.
+    static std::vector<std::string> Lines(const std::vector<std::string>& skills, const std::string& certified,
+                                          const std::string& book, const std::vector<BookWait>& waits);
     static std::vector<std::string> Lines(const std::vector<std::string>& skills, const std::string& certified,
                                           const std::string& book);
 };

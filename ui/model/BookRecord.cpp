@@ -3,24 +3,13 @@
 #include "engine/pet.h"
 #include "ui/model/RecordText.h"
 
-void BookRecord::Start(const TPet& beast)
+void BookRecord::NoteRoll(const TPet& after)
 {
-    if (started_)
-        return;
-    started_ = true;
-    Roll(beast);
-}
-
-void BookRecord::NoteRoll(const TPet& before, const TPet& after)
-{
-    Start(before);
     Roll(after);
 }
 
-void BookRecord::NoteBook(const std::string& book, const TPet& before, const TPet& after)
+void BookRecord::NoteBook(const std::string& book, const BookOutcome& outcome, const TPet& after)
 {
-    Start(before);
-    const BookOutcome outcome = RecordText::Classify(book, before, after);
     switch (outcome.kind) {
     case BookOutcome::Kind::Refused:
         ++beast_.Refused;
@@ -44,36 +33,40 @@ void BookRecord::NoteBook(const std::string& book, const TPet& before, const TPe
 
 void BookRecord::NoteCertify(const std::string& skill, const TPet& before, const TPet& after)
 {
-    Start(before);
     Add(RecordText::CertifyLine(skill, before, after));
     Follow(after);
 }
 
 void BookRecord::NoteCorrection(const TPet& before, const TPet& after)
 {
-    Start(before);
     Add(RecordText::CorrectionLine(before, after));
     Follow(after);
 }
 
 void BookRecord::NoteCustom(const TPet& before, const TPet& after)
 {
-    Start(before);
     Add(RecordText::CustomLine(before, after));
     Follow(after);
 }
 
 std::vector<std::string> BookRecord::CounterLines() const
 {
+    return CounterLines(name_, skills_, certified_, beast_, run_);
+}
+
+std::vector<std::string> BookRecord::CounterLines(const std::string& name, const std::vector<std::string>& skills,
+                                                  const std::string& certified, const BeastCounters& beast,
+                                                  const RunCounters& run)
+{
     std::vector<std::string> lines;
-    lines.push_back("第 " + std::to_string(run_.BeastsRolled) + " 只 " + (name_.empty() ? "（空）" : name_) + "，"
-                    + std::to_string(skills_.size()) + " 个技能"
-                    + (certified_.empty() ? "" : "，另认证 1 个：" + certified_));
-    lines.push_back("已用 " + std::to_string(beast_.BooksUsed) + " 本：新增 " + std::to_string(beast_.NewSlots)
-                    + " 格，覆盖 " + std::to_string(beast_.Overwritten) + " 次");
-    lines.push_back("已有此技能而未使用：" + std::to_string(beast_.Refused) + " 本");
-    lines.push_back("本次运行：洗出 " + std::to_string(run_.BeastsRolled) + " 只，共用 "
-                    + std::to_string(run_.BooksUsed) + " 本");
+    lines.push_back("第 " + std::to_string(run.BeastsRolled) + " 只 " + (name.empty() ? "（空）" : name) + "，"
+                    + std::to_string(skills.size()) + " 个技能"
+                    + (certified.empty() ? "" : "，另认证 1 个：" + certified));
+    lines.push_back("已用 " + std::to_string(beast.BooksUsed) + " 本：新增 " + std::to_string(beast.NewSlots)
+                    + " 格，覆盖 " + std::to_string(beast.Overwritten) + " 次");
+    lines.push_back("已有此技能而未使用：" + std::to_string(beast.Refused) + " 本");
+    lines.push_back("本次运行：洗出 " + std::to_string(run.BeastsRolled) + " 只，共用 "
+                    + std::to_string(run.BooksUsed) + " 本");
     return lines;
 }
 

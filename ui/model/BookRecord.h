@@ -3,9 +3,8 @@
 // counters of books used. It only compares copies of the beast before and
 // after each action; it never touches a beast itself.
 //
-// The first beast it hears of is taken as the run's first roll, so a record
-// started late (after the beast panel rolled its default beast) still opens
-// with that roll.
+// The run opens with a roll: every other Note describes a change of the
+// beast that the last NoteRoll (or a later Note) left.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+struct BookOutcome;
 class TPet;
 
 class BookRecord {
@@ -34,12 +34,12 @@ public:
         bool operator==(const RunCounters&) const = default;
     };
 
-    // Takes `beast` as the run's first roll unless a beast is known already.
-    void Start(const TPet& beast);
-
-    // Each Note first Starts with `before`. `after` becomes the current beast.
-    void NoteRoll(const TPet& before, const TPet& after);
-    void NoteBook(const std::string& book, const TPet& before, const TPet& after);
+    // `after` becomes the current beast in each Note. A roll opens a new
+    // section and starts the beast's counters at 0.
+    void NoteRoll(const TPet& after);
+    // `outcome` is what the book did (RecordText::Classify of the beast
+    // before and after it).
+    void NoteBook(const std::string& book, const BookOutcome& outcome, const TPet& after);
     void NoteCertify(const std::string& skill, const TPet& before, const TPet& after);
     void NoteCorrection(const TPet& before, const TPet& after);
     void NoteCustom(const TPet& before, const TPet& after);
@@ -60,13 +60,17 @@ public:
 
     // The lines shown under "本只召唤兽": name, skills, the counters.
     std::vector<std::string> CounterLines() const;
+    // The same lines for a beast of that name and those skills, with those
+    // counters.
+    static std::vector<std::string> CounterLines(const std::string& name, const std::vector<std::string>& skills,
+                                                 const std::string& certified, const BeastCounters& beast,
+                                                 const RunCounters& run);
 
 private:
     void Add(std::string line);
     void Roll(const TPet& beast);
     void Follow(const TPet& beast);
 
-    bool started_ = false;
     std::deque<std::string> lines_;
     uint64_t written_ = 0;
     BeastCounters beast_;

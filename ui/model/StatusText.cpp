@@ -5,13 +5,13 @@
 #include "ui/model/RecordText.h"
 #include "ui/model/RollGrade.h"
 
-std::string StatusText::For(const BeastChange& change, int booksUsed)
+std::string StatusText::For(const BeastChange& change)
 {
     switch (change.kind) {
     case BeastChange::Kind::Roll:
         return Rolled(change.after);
     case BeastChange::Kind::Book:
-        return RecordText::BookLine(booksUsed, change.name, change.outcome);
+        return RecordText::BookLine(change.counters.BooksUsed, change.name, change.outcome);
     case BeastChange::Kind::NoBook:
         return "请先选一本技能书";
     case BeastChange::Kind::Certify:

@@ -5,14 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
-#include "ui/model/BookOdds.h"
 #include "ui/skin/SkinColours.h"
 
 namespace {
 // Distinct on parchment, darkest for the nearest target.
 const QRgb CurveColours[] = {SkinColours::WoodDark, SkinColours::Link, SkinColours::WoodLight, SkinColours::GoldBottom};
-constexpr std::size_t MaxCurves = std::size(CurveColours);
+static_assert(std::size(CurveColours) >= ReachCurves::MaxCurves);
 constexpr int Left = 34, Right = 40, Top = 8, Bottom = 20;
 
 // Books along a logarithmic axis (of 1 + m), so that the next skill, a few
@@ -35,32 +35,10 @@ QSize ReachChart::sizeHint() const
     return {340, 150};
 }
 
-void ReachChart::SetHeld(std::size_t held)
+void ReachChart::SetCurves(ReachCurves curves)
 {
-    held_ = held;
-    curves_.clear();
-    books_ = 0;
-    if (held <= BookOdds::MaxWaitHeld) {
-        std::vector<std::size_t> targets = BookOdds::Targets(held);
-        if (targets.size() > MaxCurves) {
-            targets.erase(targets.begin() + MaxCurves - 1, targets.end() - 1);  // the next three and the last
-        }
-        // The axis runs a little past the farthest 90th percentile.
-        const BookWait far = BookOdds::Wait(held, targets.back());
-        books_ = static_cast<std::size_t>(far.Percentile90 + far.Percentile90 / 5 + 1);
-        for (std::size_t target : targets)
-            curves_.push_back({target, BookOdds::ReachedWithin(held, target, books_)});
-    }
-    // What the curves show, for screen readers: where each crosses 50 % and 90 %.
-    QStringList parts;
-    for (const Curve& curve : curves_) {
-        const BookWait wait = BookOdds::Wait(held, curve.Target);
-        parts << QString("到 %1 个技能：%2 本内过半，%3 本内九成")
-                     .arg(curve.Target)
-                     .arg(wait.Median)
-                     .arg(wait.Percentile90);
-    }
-    setAccessibleDescription(parts.join("；"));
+    curves_ = std::move(curves);
+    setAccessibleDescription(QString::fromStdString(curves_.Description));
     update();
 }
 
@@ -73,7 +51,9 @@ void ReachChart::paintEvent(QPaintEvent*)
     QFont small = font();
     small.setPixelSize(11);
     painter.setFont(small);
-    if (curves_.empty()) {
+    const std::vector<Curve>& curves = curves_.Curves;
+    const std::size_t books = curves_.Books;
+    if (curves.empty()) {
         painter.drawText(rect(), Qt::AlignCenter, "技能太多，不画几率图");
         return;
     }
@@ -89,8 +69,8 @@ void ReachChart::paintEvent(QPaintEvent*)
     for (int level : {0, 50, 90, 100})
         painter.drawText(QRect(0, plot.bottom() - level * plot.height() / 100 - 7, Left - 3, 14),
                          Qt::AlignRight | Qt::AlignVCenter, QString("%1%").arg(level));
-    for (std::size_t tick = 1; tick < books_; tick *= 10) {
-        const int x = plot.left() + static_cast<int>(Along(tick, books_, plot.width()));
+    for (std::size_t tick = 1; tick < books; tick *= 10) {
+        const int x = plot.left() + static_cast<int>(Along(tick, books, plot.width()));
         if (x > plot.right() - 50)
             break;  // the last book's label stands there
         painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
@@ -98,14 +78,14 @@ void ReachChart::paintEvent(QPaintEvent*)
                          QString::number(tick));
     }
     painter.drawText(QRect(plot.right() - 60, plot.bottom() + 3, 60 + Right, Bottom - 3), Qt::AlignRight,
-                     QString("%1 本").arg(books_));
+                     QString("%1 本").arg(books));
 
     painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t c = 0; c < curves_.size(); ++c) {
-        const Curve& curve = curves_[c];
+    for (std::size_t c = 0; c < curves.size(); ++c) {
+        const Curve& curve = curves[c];
         QPainterPath path;
         for (std::size_t m = 0; m < curve.Reached.size(); ++m) {
-            const QPointF point(plot.left() + Along(m, books_, plot.width()),
+            const QPointF point(plot.left() + Along(m, books, plot.width()),
                                 plot.bottom() - static_cast<double>(curve.Reached[m]) * plot.height());
             m == 0 ? path.moveTo(point) : path.lineTo(point);
         }
@@ -115,6 +95,6 @@ void ReachChart::paintEvent(QPaintEvent*)
         // The target at the curve's end, stacked so that labels never overlap.
         const int y = plot.top() + static_cast<int>(c) * 13;
         painter.drawText(QRect(plot.right() + 3, y, Right - 3, 13), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString("到%1").arg(curve.Target));
+                         QString("到%1").arg(curve.Wait.Target));
     }
 }

@@ -1,0 +1,69 @@
+#pragma once
+// The session: the one owner of what happens to the beast during a run. It
+// applies each user action to CurrentBeast through the engine or a dialog's
+// model, notes it in the run's record, and announces it through Changed,
+// once, with everything a view needs worked out already: the kind, the
+// beast before and after, the book's outcome, the counters and the record's
+// new lines. The start-up roll goes the same way.
+//
+// Views are handed the session where the windows are created (Windows.cpp)
+// and learn of every change from Changed alone; a view that must show the
+// beast or the record before any change asks Beast() or Record().
+//
+// Every action needs CurrentBeast; without it (before the panel exists or
+// after it is gone) the action does nothing and emits nothing.
+
+#include <QObject>
+
+#include <string>
+
+#include "ui/model/BeastChange.h"
+#include "ui/model/BookRecord.h"
+#include "ui/model/DiyCommit.h"
+#include "ui/model/ModifyModel.h"
+
+class TPet;
+
+class BeastSession : public QObject {
+    Q_OBJECT
+public:
+    explicit BeastSession(QObject* parent = nullptr);
+
+    // The run's first beast: a roll of `templateName` that opens the record.
+    // Called once, when the windows are ready to hear of it.
+    void Start(const std::string& templateName);
+    // A new beast of the template (LoadBeast), even the same one again.
+    void Roll(const std::string& templateName);
+    // HitBook with `book`. An empty book (none chosen yet) calls nothing and
+    // reports NoBook, so that a view can say why nothing happened.
+    void HitBook(const std::string& book);
+    // Certify with `skill`, a name the chooser listed.
+    void Certify(const std::string& skill);
+    // The correction dialog's "提交": the model writes name, level and points
+    // and recomputes the attributes. A level text that is no number writes
+    // nothing and reports no change.
+    ModifyModel::CommitResult CommitCorrection(ModifyModel& model, const std::string& name,
+                                               const std::string& levelText);
+    // The full custom dialog's "提交". A field that does not convert writes
+    // nothing and reports no change.
+    DiyCommitResult CommitCustom(const DiyFields& fields);
+
+    // Whether there is a beast to act on.
+    bool HasBeast() const;
+    // The beast as it stands. Precondition: HasBeast().
+    const TPet& Beast() const;
+    // The run's record: every line and counter since Start.
+    const BookRecord& Record() const { return record_; }
+
+signals:
+    // After the record has noted the change; `change.after` is the beast as
+    // it now stands.
+    void Changed(const BeastChange& change);
+
+private:
+    // Notes `change` in the record, completes it with the counters and the
+    // new lines, and emits it.
+    void Announce(BeastChange change);
+
+    BookRecord record_;
+};
