@@ -2,7 +2,13 @@
 // A test clock for the random source: it hands out chosen counter values, so
 // that each draw yields a chosen result, counts the waits and makes them free.
 
+#ifdef QT_TESTLIB_LIB
+#include <QtTest>
+#define SCRIPTED_CLOCK_FAIL(message) QTest::qFail(message, __FILE__, __LINE__)
+#else
 #include <gtest/gtest.h>
+#define SCRIPTED_CLOCK_FAIL(message) ADD_FAILURE() << message
+#endif
 
 #include <cstdint>
 #include <deque>
@@ -100,7 +106,7 @@ private:
             return seed;
         }
         if (!freeRun_) {
-            ADD_FAILURE() << "draw beyond the script";
+            SCRIPTED_CLOCK_FAIL("draw beyond the script");
             return 0;
         }
         // splitmix64

@@ -14,6 +14,7 @@
 #include "ui/widgets/ChoiceEntry.h"
 #include "ui/widgets/RadioList.h"
 #include "FreshWindows.h"
+#include "ScriptedClock.h"
 #include "ModalWatcher.h"
 #include "SkillOracle.h"
 #include "ui/About.h"
@@ -270,9 +271,14 @@ void TestWindows::hitBookRefusesOwnedAndAddsNew()
     QCOMPARE(slot(2)->accessibleName(), QString("空技能格2"));
     Form1->BitBtn26Click();  // already owned: refused
     QCOMPARE(CurrentBeast->Skills.size(), std::size_t(1));
+    const std::string first = SelectedBook;
     choose(0, BookLists()[0].Items[3]);
-    Form1->BitBtn26Click();  // added or overwritten, the new book is there
-    QVERIFY(std::count(CurrentBeast->Skills.begin(), CurrentBeast->Skills.end(), SelectedBook) == 1);
+    ScriptedClock clock;
+    clock.Then(4, 0).Then(2, 0);  // a new slot, before the first skill
+    Form1->BitBtn26Click();
+    QCOMPARE(CurrentBeast->Skills, (std::vector<std::string>{SelectedBook, first}));
+    QCOMPARE(clock.Pending(), std::size_t(0));
+    QCOMPARE(slot(1)->accessibleName(), QString::fromStdString(SelectedBook));
 }
 
 void TestWindows::certificationRoundTrip()
