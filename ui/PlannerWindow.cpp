@@ -130,8 +130,8 @@ void PlannerWindow::createSettings()
     const struct {
         const char* label;
         QSpinBox* spin;
-    } rows[] = {{"低级书价格", LowPrice}, {"高级/其他书价格", HighPrice}, {"垫书价格", FillerPrice},
-                {"至少技能数", MinSkills}};
+    } rows[] = {
+        {"低级书价格", LowPrice}, {"高级/其他书价格", HighPrice}, {"垫书价格", FillerPrice}, {"至少技能数", MinSkills}};
     for (const auto& row : rows) {
         row.spin->setAccessibleName(row.label);
         form->addRow(row.label, row.spin);
@@ -188,7 +188,6 @@ void PlannerWindow::toggleTarget(const std::string& name, bool checked, QListWid
     Refresh();
 }
 
-
 void PlannerWindow::Refresh()
 {
     QStringList names;
@@ -204,9 +203,8 @@ void PlannerWindow::Refresh()
     settings.HighPrice = HighPrice->value();
     settings.FillerPrice = FillerPrice->value();
     settings.MinSkills = MinSkills->value();
-    const PlanReport report =
-        PlanText::Report(PlanTargets(targets_), skills_, certified_, settings,
-                         FromCount->isChecked() ? StartSkills->value() : -1);
+    const PlanReport report = PlanText::Report(PlanTargets(targets_), skills_, certified_, settings,
+                                               FromCount->isChecked() ? StartSkills->value() : -1);
     Plan->setPlainText(Joined(report.Lines));
     nextBook_ = FromBeast->isChecked() ? report.NextBook : std::string();
     HitButton->setEnabled(!nextBook_.empty());

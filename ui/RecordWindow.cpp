@@ -12,8 +12,8 @@
 
 #include "engine/pet.h"
 #include "ui/PanelShare.h"
-#include "ui/model/BookOdds.h"
 #include "ui/model/BeastChange.h"
+#include "ui/model/BookOdds.h"
 #include "ui/model/BookRecord.h"
 #include "ui/model/ReachCurves.h"
 #include "ui/model/RollGrade.h"
@@ -120,7 +120,6 @@ void RecordWindow::createShareRow()
     row->addStretch(1);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
-
 
 void RecordWindow::SetBook(const std::string& book)
 {

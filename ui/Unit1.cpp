@@ -17,21 +17,21 @@
 #include <iterator>
 #include <utility>
 
+#include "data/builtin_data.h"
+#include "engine/pet.h"
 #include "ui/PanelShare.h"
-#include "ui/widgets/ButtonTabWidget.h"
-#include "ui/widgets/LazyPage.h"
+#include "ui/model/PanelText.h"
+#include "ui/model/StatusText.h"
+#include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
+#include "ui/widgets/ButtonTabWidget.h"
+#include "ui/widgets/IconList.h"
+#include "ui/widgets/LazyPage.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/RadioList.h"
 #include "ui/widgets/ReturnOnMarked.h"
 #include "ui/widgets/ReturnPressesButton.h"
 #include "ui/widgets/StatusLine.h"
-#include "data/builtin_data.h"
-#include "engine/pet.h"
-#include "ui/session/BeastSession.h"
-#include "ui/widgets/IconList.h"
-#include "ui/model/PanelText.h"
-#include "ui/model/StatusText.h"
 
 std::string SelectedBook;
 std::string CertifyChoice;

@@ -15,12 +15,12 @@
 #include "PetSnapshot.h"
 #include "ScriptedClock.h"
 #include "data/builtin_data.h"
-#include "ui/session/BeastSession.h"
-#include "ui/Windows.h"
 #include "ui/Unit3.h"
+#include "ui/Windows.h"
 #include "ui/model/BookRecord.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
+#include "ui/session/BeastSession.h"
 #include "ui/widgets/ChoiceEntry.h"
 #include "ui/widgets/StatusLine.h"
 
@@ -170,8 +170,7 @@ void TestActions::oneChangePerActionAfterTheRecord_data()
                               << QStringList{"第 1 本 反击：新增第 2 格"} << "第 1 本 反击：新增第 2 格";
     QTest::newRow("refused book") << Act::RefusedBook << int(K::Book) << Parts{P::Skills}
                                   << QStringList{"反击：已有此技能，未使用"} << "反击：已有此技能，未使用";
-    QTest::newRow("no book chosen") << Act::NoBook << int(K::NoBook) << Parts{} << QStringList{}
-                                    << "请先选一本技能书";
+    QTest::newRow("no book chosen") << Act::NoBook << int(K::NoBook) << Parts{} << QStringList{} << "请先选一本技能书";
     QTest::newRow("certify") << Act::Certify << int(K::Certify) << Parts{P::Skills}
                              << QStringList{"认证 落岩：第 3 格换为 冥思"} << "认证 落岩：第 3 格换为 冥思";
     QTest::newRow("correction commit") << Act::Correction << int(K::Correction) << Parts{P::Points, P::Attributes}

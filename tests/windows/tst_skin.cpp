@@ -1,6 +1,6 @@
-// The program's look: a palette that reads and ignores the desktop's, button
-// and tab states that can be told apart, and not one geometry changed from
-// the Fusion style it paints over.
+// The program's look: a palette that reads and ignores the desktop's, group
+// titles clear of their frames, and not one geometry changed from the
+// Fusion style it paints over. The controls' states: tst_skin_states.
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,7 +27,6 @@
 #include "ui/skin/SkinPalette.h"
 #include "ui/skin/SkinStyle.h"
 #include "ui/Unit1.h"
-#include "ui/session/BeastSession.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Windows.h"
@@ -95,15 +94,6 @@ QPalette DarkPalette()
     return dark;
 }
 
-QImage Render(QStyle::ControlElement element, const QStyleOption& option, const QWidget* widget)
-{
-    QImage image(option.rect.size() + QSize(4, 4), QImage::Format_ARGB32);
-    image.fill(QColor(SkinColours::Parchment));
-    QPainter painter(&image);
-    qApp->style()->drawControl(element, &option, &painter, widget);
-    return image;
-}
-
 }  // namespace
 
 class TestSkin : public QObject {
@@ -117,11 +107,6 @@ private slots:
     void desktopPaletteIsIgnored_data();
     void desktopPaletteIsIgnored();
     void everyGeometryIsFusions();
-    void buttonStatesLookDifferent_data();
-    void buttonStatesLookDifferent();
-    void tabStatesLookDifferent();
-    void iconButtonShowsAFaceAtRest();
-    void pickerButtonLightsUnderMouse();
     void groupTitlesClearTheirFrames();
     void unpolishUndoesPolish();
     void focusColourReadsOnAnyBackground();
@@ -229,129 +214,6 @@ void TestSkin::everyGeometryIsFusions()
     QCOMPARE(skinned.keys(), fusion.keys());
     for (auto it = fusion.cbegin(); it != fusion.cend(); ++it)
         QVERIFY2(skinned.value(it.key()) == it.value(), qPrintable(it.key()));
-}
-
-void TestSkin::buttonStatesLookDifferent_data()
-{
-    QTest::addColumn<bool>("flat");
-    QTest::newRow("push button") << false;
-    QTest::newRow("flat button") << true;
-}
-
-void TestSkin::buttonStatesLookDifferent()
-{
-    QFETCH(bool, flat);
-    QPushButton button("天兵");
-    button.setFlat(flat);
-    button.resize(73, 22);
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.text = button.text();
-    option.features = flat ? QStyleOptionButton::Flat : QStyleOptionButton::None;
-    option.state = QStyle::State_Enabled | QStyle::State_Raised;
-
-    const QStyle::State states[] = {{},
-                                    QStyle::State_MouseOver,
-                                    QStyle::State_Sunken | QStyle::State_MouseOver,
-                                    QStyle::State_HasFocus,
-                                    QStyle::State_On};
-    QList<QImage> images;
-    for (const QStyle::State extra : states) {
-        QStyleOptionButton state = option;
-        state.state |= extra;
-        images.append(Render(QStyle::CE_PushButton, state, &button));
-    }
-    QStyleOptionButton disabled = option;
-    disabled.state &= ~QStyle::State_Enabled;
-    images.append(Render(QStyle::CE_PushButton, disabled, &button));
-
-    for (int i = 0; i < images.size(); ++i)
-        for (int j = i + 1; j < images.size(); ++j)
-            QVERIFY2(images[i] != images[j], qPrintable(QString("states %1 and %2 look alike").arg(i).arg(j)));
-    // A flat button at rest still has a face, not just its text.
-    QStyleOptionButton textOnly = option;
-    textOnly.features = QStyleOptionButton::None;
-    QImage plain(images[0].size(), QImage::Format_ARGB32);
-    plain.fill(QColor(SkinColours::Parchment));
-    QPainter painter(&plain);
-    QApplication::style()->drawControl(QStyle::CE_PushButtonLabel, &textOnly, &painter, &button);
-    QVERIFY(images[0] != plain);
-}
-
-void TestSkin::tabStatesLookDifferent()
-{
-    QTabBar bar;
-    bar.addTab("低级技能");
-    QStyleOptionTab option;
-    option.initFrom(&bar);
-    option.rect = QRect(0, 0, 76, 29);
-    option.shape = QTabBar::RoundedNorth;
-    option.text = "低级技能";
-    option.state = QStyle::State_Enabled;
-    QStyleOptionTab hovered = option;
-    hovered.state |= QStyle::State_MouseOver;
-    QStyleOptionTab current = option;
-    current.state |= QStyle::State_Selected;
-    QStyleOptionTab focused = current;
-    focused.state |= QStyle::State_HasFocus;
-    const QImage images[] = {Render(QStyle::CE_TabBarTab, option, &bar), Render(QStyle::CE_TabBarTab, hovered, &bar),
-                             Render(QStyle::CE_TabBarTab, current, &bar), Render(QStyle::CE_TabBarTab, focused, &bar)};
-    for (int i = 0; i < 4; ++i)
-        for (int j = i + 1; j < 4; ++j)
-            QVERIFY2(images[i] != images[j], qPrintable(QString("tab states %1 and %2 look alike").arg(i).arg(j)));
-}
-
-void TestSkin::iconButtonShowsAFaceAtRest()
-{
-    QToolButton button;
-    button.setAutoRaise(true);
-    button.setIcon(QIcon(":/art/btn_remove.png"));
-    QStyleOptionToolButton option;
-    option.initFrom(&button);
-    option.rect = QRect(0, 0, 23, 22);
-    option.icon = button.icon();
-    option.iconSize = QSize(16, 16);
-    option.subControls = QStyle::SC_ToolButton;
-    option.toolButtonStyle = Qt::ToolButtonIconOnly;
-    option.state = QStyle::State_Enabled | QStyle::State_AutoRaise;
-    auto render = [&](const QStyleOptionToolButton& state) {
-        QImage image(26, 26, QImage::Format_ARGB32);
-        image.fill(QColor(SkinColours::Parchment));
-        QPainter painter(&image);
-        QApplication::style()->drawComplexControl(QStyle::CC_ToolButton, &state, &painter, &button);
-        return image;
-    };
-    QStyleOptionToolButton bare = option;
-    bare.state &= ~QStyle::State_AutoRaise;
-    bare.subControls = QStyle::SC_None;  // the icon alone, no face
-    QStyleOptionToolButton hovered = option;
-    hovered.state |= QStyle::State_MouseOver | QStyle::State_Raised;
-    const QImage resting = render(option);
-    QVERIFY(resting != render(bare));
-    QVERIFY(resting != render(hovered));
-}
-
-void TestSkin::pickerButtonLightsUnderMouse()
-{
-    BeastSession session;
-    TForm1 form(session);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto* button = form.findChild<QPushButton*>("SpeedButton天兵");
-    QVERIFY(button);
-    QVERIFY(button->testAttribute(Qt::WA_Hover));
-    QTest::mouseMove(&form, QPoint(5, 5));
-    const QImage resting = button->grab().toImage();
-    QTest::mouseMove(button, button->rect().center());
-    QTRY_VERIFY(button->underMouse());
-    QTRY_VERIFY(button->grab().toImage() != resting);
-    const QImage hovered = button->grab().toImage();
-    QTest::mousePress(button, Qt::LeftButton);
-    QVERIFY(button->isDown());
-    const QImage pressed = button->grab().toImage();
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));  // outside: no click
-    QVERIFY(pressed != hovered);
-    QVERIFY(pressed != resting);
 }
 
 void TestSkin::groupTitlesClearTheirFrames()

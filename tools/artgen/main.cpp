@@ -114,6 +114,18 @@ bool writePictures(IconSet& icons, const QList<ArtEntry>& skills, const QList<Ar
     return ok;
 }
 
+// CREDITS.md beside the pictures: every icon used, its author and licence.
+bool writeCredits(const IconSet& icons, const QString& out, QString* error)
+{
+    QFile credits(out + QStringLiteral("/CREDITS.md"));
+    if (!credits.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        *error = QStringLiteral("cannot write %1").arg(credits.fileName());
+        return false;
+    }
+    credits.write(Credits::text(icons.used()).toUtf8());
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -155,9 +167,7 @@ int main(int argc, char** argv)
     if (!mapping.load(parser.value(mappingOpt), &error))
         return fail(error);
     const QList<ArtEntry> skills = mapping.entries(QStringLiteral("skill"), SkillIcons::Count, &error);
-    if (skills.isEmpty())
-        return fail(error);
-    const QList<ArtEntry> beasts = mapping.entries(QStringLiteral("beast"), 24, &error);
+    const QList<ArtEntry> beasts = skills.isEmpty() ? skills : mapping.entries(QStringLiteral("beast"), 24, &error);
     if (beasts.isEmpty())
         return fail(error);
 
@@ -172,12 +182,8 @@ int main(int argc, char** argv)
     }
     icons.setScale(1);
 
-    QFile credits(out + QStringLiteral("/CREDITS.md"));
-    if (!credits.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return fail(QStringLiteral("cannot write %1").arg(credits.fileName()));
-    credits.write(Credits::text(icons.used()).toUtf8());
-    credits.close();
-
+    if (!writeCredits(icons, out, &error))
+        return fail(error);
     if (ok && parser.isSet(sheetOpt) && !ContactSheet::write(out, parser.value(sheetOpt), skills, beasts, &error))
         return fail(error);
     return ok ? 0 : 1;

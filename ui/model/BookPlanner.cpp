@@ -9,6 +9,40 @@ namespace {
 constexpr std::array<PlanAction, 3> Actions = {PlanAction::LowTarget, PlanAction::HighTarget, PlanAction::Filler};
 constexpr int Quantities = 5;  // cost, books, low books, high books, filler books
 
+using Quantity = std::array<long double, Quantities>;
+
+// Solves a x = r in place (x for each of the Quantities right-hand sides)
+// for an m-by-m matrix a, row-major, whose entries lie within `band` of the
+// diagonal. Precondition: a is a nonsingular M-matrix, so elimination needs
+// no pivoting and keeps to the band.
+void SolveBanded(std::vector<long double>& a, std::vector<Quantity>& r, int band)
+{
+    const int m = static_cast<int>(r.size());
+    const auto at = [&](int i, int j) -> long double& { return a[static_cast<std::size_t>(i * m + j)]; };
+    const auto rhs = [&](int i) -> Quantity& { return r[static_cast<std::size_t>(i)]; };
+    for (int k = 0; k < m; ++k) {
+        const int last = std::min(m - 1, k + band);
+        for (int i = k + 1; i <= last; ++i) {
+            if (at(i, k) == 0)
+                continue;
+            const long double f = at(i, k) / at(k, k);
+            for (int j = k; j <= last; ++j)
+                at(i, j) -= f * at(k, j);
+            for (int q = 0; q < Quantities; ++q)
+                rhs(i)[static_cast<std::size_t>(q)] -= f * rhs(k)[static_cast<std::size_t>(q)];
+        }
+    }
+    for (int i = m - 1; i >= 0; --i) {
+        Quantity x = rhs(i);
+        for (int j = i + 1; j <= std::min(m - 1, i + band); ++j)
+            for (int q = 0; q < Quantities; ++q)
+                x[static_cast<std::size_t>(q)] -= at(i, j) * rhs(j)[static_cast<std::size_t>(q)];
+        for (long double& v : x)
+            v /= at(i, i);
+        rhs(i) = x;
+    }
+}
+
 // Two expected values this close count as equal.
 long double Tolerance(long double value)
 {
@@ -20,9 +54,9 @@ bool BookPlanner::Valid(const PlanProblem& p)
 {
     const int targets = p.LowTargets + p.HighTargets;
     const auto price = [](int v) { return v >= 1 && v <= MaxPrice; };
-    return p.LowTargets >= 0 && p.HighTargets >= 0 && targets <= MaxTargets && price(p.LowPrice) &&
-           price(p.HighPrice) && price(p.FillerPrice) && p.MinSkills >= 0 && p.MinSkills <= p.Cap &&
-           p.Cap >= std::max(targets, 1) && p.Cap <= MaxCap;
+    return p.LowTargets >= 0 && p.HighTargets >= 0 && targets <= MaxTargets && price(p.LowPrice) && price(p.HighPrice)
+        && price(p.FillerPrice) && p.MinSkills >= 0 && p.MinSkills <= p.Cap && p.Cap >= std::max(targets, 1)
+        && p.Cap <= MaxCap;
 }
 
 BookPlanner::BookPlanner(const PlanProblem& problem)
@@ -51,8 +85,8 @@ PlanState BookPlanner::StateAt(int index) const
 
 bool BookPlanner::Valid(PlanState s) const
 {
-    return s.Skills >= 0 && s.Skills <= problem_.Cap && s.LowHeld >= 0 && s.LowHeld <= problem_.LowTargets &&
-           s.HighHeld >= 0 && s.HighHeld <= problem_.HighTargets && s.LowHeld + s.HighHeld <= s.Skills;
+    return s.Skills >= 0 && s.Skills <= problem_.Cap && s.LowHeld >= 0 && s.LowHeld <= problem_.LowTargets
+        && s.HighHeld >= 0 && s.HighHeld <= problem_.HighTargets && s.LowHeld + s.HighHeld <= s.Skills;
 }
 
 bool BookPlanner::Done(PlanState s) const
@@ -66,10 +100,14 @@ bool BookPlanner::Allowed(PlanState s, PlanAction action) const
         return false;
     const bool allHeld = s.LowHeld == problem_.LowTargets && s.HighHeld == problem_.HighTargets;
     switch (action) {
-    case PlanAction::LowTarget: return s.LowHeld < problem_.LowTargets;
-    case PlanAction::HighTarget: return s.HighHeld < problem_.HighTargets;
-    case PlanAction::Filler: return problem_.Padding || allHeld;
-    case PlanAction::Done: return false;
+    case PlanAction::LowTarget:
+        return s.LowHeld < problem_.LowTargets;
+    case PlanAction::HighTarget:
+        return s.HighHeld < problem_.HighTargets;
+    case PlanAction::Filler:
+        return problem_.Padding || allHeld;
+    case PlanAction::Done:
+        return false;
     }
     return false;
 }
@@ -87,10 +125,14 @@ PlanFigures BookPlanner::Figures(PlanState s) const
 int BookPlanner::Price(PlanAction action) const
 {
     switch (action) {
-    case PlanAction::LowTarget: return problem_.LowPrice;
-    case PlanAction::HighTarget: return problem_.HighPrice;
-    case PlanAction::Filler: return problem_.FillerPrice;
-    case PlanAction::Done: return 0;
+    case PlanAction::LowTarget:
+        return problem_.LowPrice;
+    case PlanAction::HighTarget:
+        return problem_.HighPrice;
+    case PlanAction::Filler:
+        return problem_.FillerPrice;
+    case PlanAction::Done:
+        return 0;
     }
     return 0;
 }
@@ -137,7 +179,7 @@ void BookPlanner::EvaluateLayer(int n, const std::vector<PlanAction>& policy)
     const int band = problem_.HighTargets + 1;
     const int base = n * m;
     std::vector<long double> a(static_cast<std::size_t>(m * m), 0.0L);
-    std::vector<std::array<long double, Quantities>> r(static_cast<std::size_t>(m));
+    std::vector<Quantity> r(static_cast<std::size_t>(m));
     const auto at = [&](int i, int j) -> long double& { return a[static_cast<std::size_t>(i * m + j)]; };
     for (int i = 0; i < m; ++i) {
         at(i, i) = 1;
@@ -156,33 +198,15 @@ void BookPlanner::EvaluateLayer(int n, const std::vector<PlanAction>& policy)
                 continue;
             }
             const auto& f = figures_[static_cast<std::size_t>(to)];
-            const std::array<long double, Quantities> next = {f.Cost, books_[static_cast<std::size_t>(to)],
-                                                              f.LowBooks, f.HighBooks, f.FillerBooks};
+            const Quantity next = {f.Cost, books_[static_cast<std::size_t>(to)], f.LowBooks, f.HighBooks,
+                                   f.FillerBooks};
             for (int q = 0; q < Quantities; ++q)
                 rhs[static_cast<std::size_t>(q)] += o.Chance * next[static_cast<std::size_t>(q)];
         }
     }
-    for (int k = 0; k < m; ++k) {
-        const int last = std::min(m - 1, k + band);
-        for (int i = k + 1; i <= last; ++i) {
-            if (at(i, k) == 0)
-                continue;
-            const long double f = at(i, k) / at(k, k);
-            for (int j = k; j <= last; ++j)
-                at(i, j) -= f * at(k, j);
-            for (int q = 0; q < Quantities; ++q)
-                r[static_cast<std::size_t>(i)][static_cast<std::size_t>(q)] -=
-                    f * r[static_cast<std::size_t>(k)][static_cast<std::size_t>(q)];
-        }
-    }
-    for (int i = m - 1; i >= 0; --i) {
-        auto x = r[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j <= std::min(m - 1, i + band); ++j)
-            for (int q = 0; q < Quantities; ++q)
-                x[static_cast<std::size_t>(q)] -= at(i, j) * r[static_cast<std::size_t>(j)][static_cast<std::size_t>(q)];
-        for (long double& v : x)
-            v /= at(i, i);
-        r[static_cast<std::size_t>(i)] = x;
+    SolveBanded(a, r, band);
+    for (int i = 0; i < m; ++i) {
+        const auto& x = r[static_cast<std::size_t>(i)];
         const auto g = static_cast<std::size_t>(base + i);
         action_[g] = policy[static_cast<std::size_t>(i)];
         figures_[g] = {x[0], x[2], x[3], x[4]};
@@ -272,8 +296,7 @@ std::vector<BookPlanner::Step> BookPlanner::Chain(PlanState start) const
     return steps;
 }
 
-template <typename Stop>
-long double BookPlanner::Walk(PlanState start, Stop stop) const
+template <typename Stop> long double BookPlanner::Walk(PlanState start, Stop stop) const
 {
     // F_c(s) = P(cost from s <= c) = sum of chance * F_{c - price}(to); every
     // price is at least 1, so level c needs only the MaxPrice levels below.

@@ -65,8 +65,8 @@ std::vector<std::string> BookRecord::CounterLines(const std::string& name, const
     lines.push_back("已用 " + std::to_string(beast.BooksUsed) + " 本：新增 " + std::to_string(beast.NewSlots)
                     + " 格，覆盖 " + std::to_string(beast.Overwritten) + " 次");
     lines.push_back("已有此技能而未使用：" + std::to_string(beast.Refused) + " 本");
-    lines.push_back("本次运行：洗出 " + std::to_string(run.BeastsRolled) + " 只，共用 "
-                    + std::to_string(run.BooksUsed) + " 本");
+    lines.push_back("本次运行：洗出 " + std::to_string(run.BeastsRolled) + " 只，共用 " + std::to_string(run.BooksUsed)
+                    + " 本");
     return lines;
 }
 

@@ -15,7 +15,7 @@ ReachCurves ReachCurves::For(std::size_t held, const std::vector<BookWait>& wait
         if (!result.Description.empty())
             result.Description += "；";
         result.Description += "到 " + std::to_string(wait.Target) + " 个技能：" + std::to_string(wait.Median)
-                              + " 本内过半，" + std::to_string(wait.Percentile90) + " 本内九成";
+            + " 本内过半，" + std::to_string(wait.Percentile90) + " 本内九成";
     }
     return result;
 }

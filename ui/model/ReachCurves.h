@@ -12,8 +12,8 @@
 
 struct ReachCurves {
     struct Curve {
-        BookWait Wait;                      // the target, its median and 90th percentile
-        std::vector<long double> Reached;   // index m: P(reached within m books)
+        BookWait Wait;                     // the target, its median and 90th percentile
+        std::vector<long double> Reached;  // index m: P(reached within m books)
     };
 
     // The most curves drawn: the next three targets and the last.
