@@ -159,13 +159,14 @@ void TestActions::oneChangePerActionAfterTheRecord_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("status");
     const Parts all{P::Picture, P::Aptitudes, P::Points, P::Attributes, P::Skills};
-    QTest::newRow("roll") << Act::Roll << int(K::Roll) << all
-                          << QStringList{"—— 第 2 只 古代瑞兽 ——",
-                                         "洗出 古代瑞兽：攻击资质 999，防御资质 1258，体力资质 3052，法力资质 2377，"
-                                         "速度资质 1178，躲闪资质 1002，寿命 7791，成长 1.138，五行 木，"
-                                         "技能 高级神迹、高级反震、高级驱鬼、泰山压顶；"
-                                         "鉴定 普通（资质和 前 85.37%，成长 前 80.00%，寿命 前 71.35%）"}
-                          << "洗出 古代瑞兽：普通（资质和 前 85.37%，成长 前 80.00%，寿命 前 71.35%）";
+    QTest::newRow("roll")
+        << Act::Roll << int(K::Roll) << all
+        << QStringList{"—— 第 2 只 古代瑞兽 ——",
+                       "洗出 古代瑞兽：攻击资质 999，防御资质 1258，体力资质 3052，法力资质 2377，"
+                       "速度资质 1178，躲闪资质 1002，寿命 7791，成长 1.138，五行 木，"
+                       "技能 高级神迹、高级反震、高级驱鬼、泰山压顶；"
+                       "鉴定 普通（同种前 77.07%：成长 第 4 档（共 5 档），资质和 前 85.37%，寿命 前 71.35%）"}
+        << "洗出 古代瑞兽：普通（同种前 77.07%：成长 第 4 档（共 5 档），资质和 前 85.37%，寿命 前 71.35%）";
     QTest::newRow("new book") << Act::NewBook << int(K::Book) << Parts{P::Skills}
                               << QStringList{"第 1 本 反击：新增第 2 格"} << "第 1 本 反击：新增第 2 格";
     QTest::newRow("refused book") << Act::RefusedBook << int(K::Book) << Parts{P::Skills}

@@ -11,14 +11,7 @@ constexpr std::size_t BattleCount = 6;
 constexpr std::size_t Lifespan = 6;
 const char* const AptitudeNames[7] = {"攻击资质", "防御资质", "体力资质", "法力资质", "速度资质", "躲闪资质", "寿命"};
 
-// a/b * c/d in lowest terms; the cross-reduction keeps both products within
-// 64 bits for the shares made here (a <= b, c <= d, b * d < 2^64).
-Fraction Times(Fraction x, Fraction y)
-{
-    const Fraction left = BookOdds::Reduced(x.Numerator, y.Denominator);
-    const Fraction right = BookOdds::Reduced(y.Numerator, x.Denominator);
-    return BookOdds::Reduced(left.Numerator * right.Numerator, right.Denominator * left.Denominator);
-}
+using Wide = unsigned __int128;
 
 bool Within(int32_t value, RollGrade::Range range)
 {
@@ -38,6 +31,45 @@ std::vector<double> GrowthValues(const std::string& choices)
             values.push_back(value);
     }
     return values;
+}
+
+bool Supported(const std::vector<double>& growths)
+{
+    return !growths.empty() && growths.size() <= RollGrade::MaxGrowthChoices;
+}
+
+// Where a growth value stands among the choices (duplicates counted).
+struct GrowthPlace {
+    std::size_t above = 0;  // choices with a higher value
+    std::size_t same = 0;   // choices with this value; 0 when it is none of them
+    std::size_t tier = 0;   // 1 + the distinct values above it
+    std::size_t tiers = 0;  // distinct values
+};
+
+GrowthPlace PlaceOf(const std::vector<double>& growths, double growth)
+{
+    GrowthPlace place;
+    std::vector<double> distinct = growths;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    place.tiers = distinct.size();
+    place.tier = 1 + static_cast<std::size_t>(std::count_if(distinct.begin(), distinct.end(), [&](double g) {
+                     return g > growth;
+                 }));
+    place.above =
+        static_cast<std::size_t>(std::count_if(growths.begin(), growths.end(), [&](double g) { return g > growth; }));
+    place.same = static_cast<std::size_t>(std::count(growths.begin(), growths.end(), growth));
+    return place;
+}
+
+// (above * total + same * battleAtLeast) / (choices * total): a higher
+// growth, or the same one and a battle sum at least as high. Below 2^64 for
+// choices <= MaxGrowthChoices and total < 2^61.
+Fraction ShareAtLeast(const GrowthPlace& place, std::size_t choices, uint64_t battleAtLeast, uint64_t total)
+{
+    const Wide rolls = Wide{place.above} * total + Wide{place.same} * battleAtLeast;
+    const Wide all = Wide{choices} * total;
+    return BookOdds::Reduced(static_cast<uint64_t>(rolls), static_cast<uint64_t>(all));
 }
 }  // namespace
 
@@ -81,7 +113,7 @@ RollGrade::Result RollGrade::Of(const TPet& beast)
     Result result;
     const SumCounts sums = BattleSums(beast.TemplateAptitudes);
     const std::vector<double> growths = GrowthValues(beast.GrowthChoices);
-    if (sums.Counts.empty() || growths.empty() || beast.TemplateAptitudes[Lifespan] < 0
+    if (sums.Counts.empty() || !Supported(growths) || beast.TemplateAptitudes[Lifespan] < 0
         || beast.TemplateAptitudes[Lifespan] > MaxLifespan)
         return result;
     for (std::size_t k = 0; k < 7; ++k) {
@@ -91,11 +123,12 @@ RollGrade::Result RollGrade::Of(const TPet& beast)
         result.AptitudeAtLeast[k] = BookOdds::Reduced(
             static_cast<uint64_t>(result.Ranges[k].High - beast.Aptitudes[k] + 1), result.Ranges[k].Count());
     }
-    const auto atLeast = static_cast<std::size_t>(
-        std::count_if(growths.begin(), growths.end(), [&](double g) { return g >= beast.Growth; }));
-    if (std::find(growths.begin(), growths.end(), beast.Growth) == growths.end())
+    const GrowthPlace place = PlaceOf(growths, beast.Growth);
+    if (place.same == 0)
         return {};
-    result.GrowthAtLeast = BookOdds::Reduced(atLeast, growths.size());
+    result.GrowthTier = place.tier;
+    result.GrowthTiers = place.tiers;
+    result.GrowthAtLeast = BookOdds::Reduced(place.above + place.same, growths.size());
 
     for (std::size_t k = 0; k < BattleCount; ++k)
         result.BattleSum += beast.Aptitudes[k];
@@ -104,18 +137,47 @@ RollGrade::Result RollGrade::Of(const TPet& beast)
         better += sums.Counts[s];
     result.BattleAtLeast = BookOdds::Reduced(better, sums.Total);
     result.LifespanAtLeast = result.AptitudeAtLeast[Lifespan];
-    result.BothAtLeast = Times(result.BattleAtLeast, result.GrowthAtLeast);
-    result.Grade = LevelFor(result.BothAtLeast);
+    result.AtLeast = ShareAtLeast(place, growths.size(), better, sums.Total);
+    result.Grade = LevelFor(result.AtLeast);
     result.Valid = true;
     return result;
 }
 
-RollGrade::Level RollGrade::LevelFor(Fraction both)
+std::array<Fraction, 3> RollGrade::LevelShares(const std::array<int32_t, 7>& templateAptitudes,
+                                               const std::string& growthChoices)
 {
-    // n/d <= 1/100 exactly when 100 n <= d; n <= d < 2^61 here.
-    if (100 * both.Numerator <= both.Denominator)
+    std::array<Fraction, 3> shares{};
+    const SumCounts sums = BattleSums(templateAptitudes);
+    const std::vector<double> growths = GrowthValues(growthChoices);
+    if (sums.Counts.empty() || !Supported(growths))
+        return shares;
+    // Tails: rolls with a battle sum at least Lowest + s.
+    std::vector<uint64_t> tail(sums.Counts.size() + 1, 0);
+    for (std::size_t s = sums.Counts.size(); s-- > 0;)
+        tail[s] = tail[s + 1] + sums.Counts[s];
+    std::array<Wide, 3> rolls{};  // out of choices times battle rolls
+    std::vector<double> distinct = growths;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    for (double growth : distinct) {
+        const GrowthPlace place = PlaceOf(growths, growth);
+        for (std::size_t s = 0; s < sums.Counts.size(); ++s) {
+            const Level level = LevelFor(ShareAtLeast(place, growths.size(), tail[s], sums.Total));
+            rolls[static_cast<std::size_t>(level)] += Wide{place.same} * sums.Counts[s];
+        }
+    }
+    const auto all = static_cast<uint64_t>(Wide{growths.size()} * sums.Total);
+    for (std::size_t level = 0; level < shares.size(); ++level)
+        shares[level] = BookOdds::Reduced(static_cast<uint64_t>(rolls[level]), all);
+    return shares;
+}
+
+RollGrade::Level RollGrade::LevelFor(Fraction atLeast)
+{
+    // n/d <= 1/100 exactly when 100 n <= d, in 128 bits for any 64-bit n.
+    if (Wide{100} * atLeast.Numerator <= atLeast.Denominator)
         return Level::Superb;
-    if (10 * both.Numerator <= both.Denominator)
+    if (Wide{10} * atLeast.Numerator <= atLeast.Denominator)
         return Level::Good;
     return Level::Common;
 }
@@ -135,9 +197,10 @@ std::string RollGrade::LevelName(Level level)
 
 std::string RollGrade::RuleText()
 {
-    return "鉴定：同种召唤兽的所有洗法中，资质和（攻击、防御、体力、法力、速度、躲闪六项之和）与成长都不低于"
-           "这一只的只占 1% 以内为极品，10% 以内为优秀，其余为普通。百分比由各项资质的均匀分布精确卷积算出，"
-           "“前 x%”指不低于这一只的洗法所占比例；寿命单列，不计入评级。";
+    return "鉴定：先比成长，成长相同再比资质和（攻击、防御、体力、法力、速度、躲闪六项之和）。"
+           "同种召唤兽的所有洗法中，不比这一只差的只占 1% 以内为极品，10% 以内为优秀，其余为普通；"
+           "所以每种召唤兽至多 1% 的洗法是极品，至多 10% 是优秀或极品，成长最低档的从不是。"
+           "“前 x%”指不比这一只差的洗法所占比例，由各项资质的均匀分布精确算出；寿命单列，不计入评级。";
 }
 
 std::string RollGrade::Percent(Fraction f)
@@ -154,8 +217,19 @@ std::string RollGrade::Summary(const Result& result)
 {
     if (!result.Valid)
         return "超出本种范围，不评级";
-    return LevelName(result.Grade) + "（资质和 前 " + Percent(result.BattleAtLeast) + "，成长 前 "
-        + Percent(result.GrowthAtLeast) + "，寿命 前 " + Percent(result.LifespanAtLeast) + "）";
+    return LevelName(result.Grade) + "（同种前 " + Percent(result.AtLeast) + "：成长 " + GrowthTierText(result)
+        + "，资质和 前 " + Percent(result.BattleAtLeast) + "，寿命 前 " + Percent(result.LifespanAtLeast) + "）";
+}
+
+std::string RollGrade::GrowthTierText(const Result& result)
+{
+    if (result.GrowthTiers <= 1)
+        return "只有一档";
+    if (result.GrowthTier == 1)
+        return "最高档";
+    if (result.GrowthTier == result.GrowthTiers)
+        return "最低档";
+    return "第 " + std::to_string(result.GrowthTier) + " 档（共 " + std::to_string(result.GrowthTiers) + " 档）";
 }
 
 std::vector<std::string> RollGrade::DetailLines(const TPet& beast, const Result& result)
@@ -169,7 +243,7 @@ std::vector<std::string> RollGrade::DetailLines(const TPet& beast, const Result&
                         + std::to_string(result.Ranges[k].Low) + "～" + std::to_string(result.Ranges[k].High) + "，前 "
                         + Percent(result.AptitudeAtLeast[k]) + "）");
     lines.push_back("资质和 " + std::to_string(result.BattleSum) + "，前 " + Percent(result.BattleAtLeast));
-    lines.push_back("成长 " + PanelText::Growth(beast.Growth) + "，前 " + Percent(result.GrowthAtLeast));
-    lines.push_back("两项都不低于这一只：" + Percent(result.BothAtLeast));
+    lines.push_back("成长 " + PanelText::Growth(beast.Growth) + "，" + GrowthTierText(result));
+    lines.push_back("先比成长再比资质和，不比这一只差的：" + Percent(result.AtLeast));
     return lines;
 }

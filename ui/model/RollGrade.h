@@ -4,10 +4,17 @@
 // (b = (18T + 49) div 100, the value T alone when b is 0) and growth is one
 // of the template's listed choices, each equally likely, all independent.
 //
-// The distribution of the sum of the six battle aptitudes comes from
-// convolving the six uniform ranges as whole-number counts, so every share
-// is an exact fraction: nothing is sampled and nothing is rounded before
-// the text is written.
+// One score orders the rolls of a template: growth first, and between rolls
+// of the same growth the sum of the six battle aptitudes (资质和). A roll's
+// share is that of all rolls of its template at least as good on this
+// score; 极品 is a share of at most 1 %, 优秀 at most 10 %. Since the rolls
+// at least as good as the last 极品 roll include every 极品 roll, at most
+// 1 % of all rolls are 极品 and at most 10 % 优秀 or better; and with two
+// to MaxGrowthChoices growth choices a roll of the lowest growth is neither.
+//
+// The distribution of the battle sum comes from convolving the six uniform
+// ranges as whole-number counts, so every share is an exact fraction:
+// nothing is sampled and nothing is rounded before the text is written.
 
 #include <array>
 #include <cstddef>
@@ -51,9 +58,14 @@ public:
         Fraction BattleAtLeast;    // share of rolls with a battle sum >= this one
         Fraction LifespanAtLeast;  // share of rolls with a lifespan >= this one
         Fraction GrowthAtLeast;    // share of rolls with a growth >= this one
-        // Share of rolls at least as good in both battle sum and growth: the
-        // product of the two, since they are drawn independently.
-        Fraction BothAtLeast;
+        // The growth's place among the template's distinct values, 1 for
+        // the highest, and how many there are.
+        std::size_t GrowthTier = 0;
+        std::size_t GrowthTiers = 0;
+        // The share of rolls at least as good on the score: a higher growth,
+        // or the same growth and a battle sum at least as high. Growth and
+        // aptitudes are drawn independently.
+        Fraction AtLeast;
         Level Grade = Level::Common;
     };
 
@@ -61,6 +73,10 @@ public:
     // the six battle range sizes (at most 1081^6 < 2^61) and every count fit
     // in 64 bits. The built-in catalogue tops out at 6000.
     static constexpr int32_t MaxTemplate = 6000;
+    // Growth choices supported (duplicates counted): 1 .. MaxGrowthChoices,
+    // so that a share's denominator, choices times battle rolls, stays
+    // below 2^64. The built-in catalogue lists five.
+    static constexpr std::size_t MaxGrowthChoices = 8;
     // The lifespan stands alone: 0 .. 30000, where the bound formula holds.
     static constexpr int32_t MaxLifespan = 30000;
 
@@ -72,13 +88,22 @@ public:
     // Grades `beast` against its own TemplateAptitudes and GrowthChoices.
     static Result Of(const TPet& beast);
 
-    // 极品: BothAtLeast <= 1/100; 优秀: <= 1/10; else 普通.
-    static Level LevelFor(Fraction bothAtLeast);
+    // The exact share of all rolls of a template that get each level,
+    // indexed by Level; all zero for a template outside the supported range.
+    static std::array<Fraction, 3> LevelShares(const std::array<int32_t, 7>& templateAptitudes,
+                                               const std::string& growthChoices);
+
+    // 极品: atLeast <= 1/100; 优秀: <= 1/10; else 普通. Exact for any 64-bit
+    // fraction.
+    static Level LevelFor(Fraction atLeast);
     static std::string LevelName(Level level);
     // The rule in words, for the record window.
     static std::string RuleText();
-    // "优秀（资质和 前 4.12%，成长 前 20.00%）"; "超出本种范围，不评级" when invalid.
+    // "优秀（同种前 4.12%：成长 最高档，资质和 前 20.60%，寿命 前 71.35%）";
+    // "超出本种范围，不评级" when invalid.
     static std::string Summary(const Result& result);
+    // "最高档", "最低档", "第 2 档（共 5 档）"; "只有一档" for a single value.
+    static std::string GrowthTierText(const Result& result);
     // One line per aptitude, growth and the grade, for a tooltip.
     static std::vector<std::string> DetailLines(const TPet& beast, const Result& result);
     // The fraction as a percentage with two decimals, half up, exact for any

@@ -11,7 +11,7 @@ class StatusText {
 public:
     // A book's number is the change's count of books used, this one
     // included.
-    //   Roll        "洗出 芙蓉仙子：优秀（资质和 前 4.12%，…）"
+    //   Roll        "洗出 芙蓉仙子：优秀（同种前 4.12%：…）"
     //   Book        "第 7 本 法术波动：覆盖第 7 格的 烈火", "法术波动：已有此技能，未使用"
     //   NoBook      "请先选一本技能书"
     //   Certify     "认证 泰山压顶：第 2 格换为 冥思"
