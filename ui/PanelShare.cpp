@@ -4,12 +4,16 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMenu>
+#include <QPainter>
 #include <QPointer>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include "engine/pet.h"
+#include "ui/model/ShareCard.h"
 #include "ui/session/BeastSession.h"
+#include "ui/skin/Fonts.h"
+#include "ui/skin/SkinColours.h"
 #include "ui/widgets/MessageBoxes.h"
 
 namespace {
@@ -27,7 +31,33 @@ QImage PanelShare::Picture()
 {
     if (!Panel)
         return {};
-    return Panel->grab().toImage();
+    const QImage panel = Panel->grab().toImage();
+    if (!Session || !Session->HasBeast())
+        return panel;
+    QStringList lines;
+    for (const std::string& line : ShareCard::Lines(Session->Beast(), Session->Grade()))
+        lines << QString::fromStdString(line);
+    return Card(panel, lines.join('\n'));
+}
+
+QImage PanelShare::Card(const QImage& panel, const QString& text)
+{
+    constexpr int Margin = 8;
+    const qreal ratio = panel.devicePixelRatio();
+    const QSize size = (QSizeF(panel.size()) / ratio).toSize();
+    const QFont font = SongTiFont(12);
+    const QRect textArea(Margin, size.height() + Margin / 2, size.width() - 2 * Margin, 0);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRect used = QFontMetrics(font).boundingRect(textArea.adjusted(0, 0, 0, 10000), flags, text);
+    QImage card((QSizeF(size.width(), used.bottom() + 1 + Margin) * ratio).toSize(), QImage::Format_RGB32);
+    card.setDevicePixelRatio(ratio);
+    card.fill(QColor(SkinColours::Parchment));
+    QPainter painter(&card);
+    painter.drawImage(QPoint(0, 0), panel);
+    painter.setFont(font);
+    painter.setPen(QColor(SkinColours::Ink));
+    painter.drawText(used, flags, text);
+    return card;
 }
 
 bool PanelShare::Copy()

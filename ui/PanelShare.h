@@ -1,7 +1,8 @@
 #pragma once
-// Sharing the beast panel as a picture: "复制图片" puts the panel, exactly
-// as drawn, on the clipboard; "保存图片…" asks for a file and writes it as
-// PNG. That file is the only one the program ever writes, and only here.
+// Sharing the beast panel as a picture: "复制图片" puts the share card, the
+// panel exactly as drawn with the grade and every skill named in text below
+// it, on the clipboard; "保存图片…" asks for a file and writes the card as
+// PNG.
 
 #include <QImage>
 #include <QString>
@@ -16,9 +17,13 @@ public:
     // the file; both may be nullptr (nothing to share), and a panel that is
     // destroyed is forgotten.
     static void Attach(QWidget* panel, const BeastSession* session);
-    // The attached panel as drawn, at the screen's pixel ratio; null without
-    // one.
+    // The share card: the attached panel as drawn, at the screen's pixel
+    // ratio, above the lines of ShareCard for the session's beast; null
+    // without a panel, the panel alone without a session.
     static QImage Picture();
+    // `panel` with `text` below it, wrapped to the panel's width, in the
+    // panel's pixel ratio on parchment.
+    static QImage Card(const QImage& panel, const QString& text);
     // Puts Picture() on the clipboard. Returns false without a panel.
     static bool Copy();
     // Writes `image` as PNG to `path` through a temporary file in the same

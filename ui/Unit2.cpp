@@ -2,20 +2,21 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPalette>
 
+#include "data/builtin_data.h"
 #include "ui/PanelShare.h"
-#include "ui/widgets/SlotMarker.h"
+#include "ui/model/PanelText.h"
 #include "ui/model/RollGrade.h"
 #include "ui/model/SlotMark.h"
+#include "ui/skin/Fonts.h"
 #include "ui/widgets/ArtPixmap.h"
 #include "ui/widgets/AutoSizeLabel.h"
-#include "ui/skin/Fonts.h"
-#include "data/builtin_data.h"
-#include "ui/model/PanelText.h"
+#include "ui/widgets/GradeMark.h"
+#include "ui/widgets/SlotMarker.h"
 
 TPet* CurrentBeast = nullptr;
 TForm2* Form2 = nullptr;
@@ -84,6 +85,8 @@ void TForm2::FormCreate()
     createSkillSlots();
     createMoreSkillsMarker();
     marker_ = new SlotMarker(this);
+    gradeMark_ = new GradeMark(this);
+    gradeMark_->setFont(SongTiFont(12));
 
     std::vector<std::string> lines = Memo1;
     CurrentBeast = new TPet(lines);
@@ -182,6 +185,7 @@ void TForm2::RefreshAll()
 void TForm2::ShowChange(const BeastChange& change)
 {
     ShowMark(change);
+    ShowGrade(change);
     const unsigned parts = BeastChange::PartsFor(change.kind);
     if (parts == BeastChange::AllParts) {
         RefreshAll();
@@ -217,7 +221,6 @@ void TForm2::SetValues(int first, int last)
 void TForm2::RefreshAptitudes()
 {
     SetValues(1, 9);
-    RefreshGrade();
     emit Refreshed(BeastChange::Aptitudes);
 }
 
@@ -294,14 +297,20 @@ void TForm2::ShowMark(const BeastChange& change)
     marker_->Mark(slot, QString::fromStdString(mark.Sign()), QString::fromStdString(mark.Description()));
 }
 
-void TForm2::RefreshGrade()
+void TForm2::ShowGrade(const BeastChange& change)
 {
-    // The grade follows the aptitudes and growth, which only rolls and the
-    // full custom dialog change.
-    const auto lines = RollGrade::DetailLines(*CurrentBeast, RollGrade::Of(*CurrentBeast));
-    QStringList text;
-    for (const auto& line : lines)
-        text << QString::fromStdString(line);
-    picture_->setToolTip(text.join('\n'));
-    picture_->setAccessibleDescription(text.join(QStringLiteral("；")));
+    // The mark follows the roll: books and certification leave it.
+    using Kind = BeastChange::Kind;
+    if (change.kind != Kind::Roll && change.kind != Kind::Correction && change.kind != Kind::Custom)
+        return;
+    QStringList details;
+    for (const std::string& line : RollGrade::DetailLines(change.after, change.grade))
+        details << QString::fromStdString(line);
+    GradeMark::Tone tone = GradeMark::Tone::Plain;
+    if (change.grade.Valid && change.grade.Grade == RollGrade::Level::Superb)
+        tone = GradeMark::Tone::Best;
+    else if (change.grade.Valid && change.grade.Grade == RollGrade::Level::Good)
+        tone = GradeMark::Tone::Good;
+    gradeMark_->Show(QString::fromStdString(RollGrade::MarkText(change.grade)), tone, details,
+                     picture_->geometry().topLeft() + QPoint(4, 4));
 }

@@ -19,6 +19,7 @@
 
 #include "ui/CurrentBeast.h"
 
+class GradeMark;
 class QLabel;
 class SlotMarker;
 
@@ -55,6 +56,8 @@ public:
     QLabel* MoreSkills() const { return moreSkills_; }
     // The mark on the slot the last action changed (hidden when none).
     SlotMarker* Marker() const { return marker_; }
+    // The grade of the roll the beast is, by the picture's top left corner.
+    GradeMark* Grade() const { return gradeMark_; }
     QLabel* Picture() const { return picture_; }
 
 signals:
@@ -81,12 +84,13 @@ private:
     QPixmap SlotPicture(const SkillEntry& entry) const;
     void RefreshMoreSkillsMarker();
     void ShowMark(const BeastChange& change);
-    void RefreshGrade();
+    void ShowGrade(const BeastChange& change);
 
     QPixmap backdrop_;
     QLabel* picture_ = nullptr;
     AutoSizeLabel* moreSkills_ = nullptr;
     SlotMarker* marker_ = nullptr;
+    GradeMark* gradeMark_ = nullptr;
     std::vector<AutoSizeLabel*> values_;
     std::array<QLabel*, PanelText::SlotCount> slots_{};
     int pictureIndex_ = -1;

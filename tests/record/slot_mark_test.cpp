@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/pet.h"
 #include "ui/model/BeastChange.h"
 #include "ui/model/RecordText.h"
+#include "ui/model/ShareCard.h"
 #include "ui/model/SlotMark.h"
 #include "ui/model/StatusText.h"
 
@@ -124,4 +126,30 @@ TEST(StatusText, CertificationAndBothCommitsUseTheRecordsWords)
     custom.kind = BeastChange::Kind::Custom;
     custom.after.Element = "金";
     EXPECT_EQ(StatusText::For(custom), "完全DIY：五行已改");
+}
+
+TEST(ShareCard, NamesTheGradeAndEverySkillTheIconsCannot)
+{
+    TPet pet({});
+    pet.Name = "芙蓉仙子";
+    pet.TemplateAptitudes = {10, 20, 30, 15, 12, 25, 40};
+    pet.GrowthChoices = "1.0,1.2";
+    pet.Aptitudes = pet.TemplateAptitudes;
+    pet.Growth = 1.2;
+    pet.Skills = Many(13);
+    pet.CertifiedSkill = "雷击";
+    const RollGrade::Result grade = RollGrade::Of(pet);
+    ASSERT_TRUE(grade.Valid);
+    const auto lines = ShareCard::Lines(pet, grade);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "芙蓉仙子　鉴定 " + RollGrade::Summary(grade));
+    EXPECT_EQ(lines[0].rfind("芙蓉仙子　鉴定 极品（同种前 ", 0), 0u);
+    EXPECT_EQ(lines[1],
+              "技能（13）：技能0、技能1、技能2、技能3、技能4、技能5、技能6、技能7、技能8、技能9、技能10、"
+              "技能11、技能12");
+    EXPECT_EQ(lines[2], "认证技能：雷击");
+
+    pet.Skills.clear();
+    pet.CertifiedSkill.clear();
+    EXPECT_EQ(ShareCard::Lines(pet, RollGrade::Result{}), (Names{"芙蓉仙子　鉴定 不评级", "技能：无"}));
 }

@@ -11,11 +11,14 @@
 #include "FreshWindows.h"
 #include "ModalWatcher.h"
 #include "ScriptedClock.h"
-#include "ui/session/BeastSession.h"
 #include "ui/PanelShare.h"
-#include "ui/Windows.h"
 #include "ui/RecordWindow.h"
 #include "ui/Unit3.h"
+#include "ui/Windows.h"
+#include "ui/model/RollGrade.h"
+#include "ui/petmodify.h"
+#include "ui/session/BeastSession.h"
+#include "ui/widgets/GradeMark.h"
 #include "ui/widgets/ReachChart.h"
 #include "ui/widgets/SlotMarker.h"
 #include "ui/widgets/StatusLine.h"
@@ -47,10 +50,7 @@ void GiveSkills(std::vector<std::string> skills, std::string certified = {})
 class TestFeedback : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        OpenWindows();
-    }
+    void init() { OpenWindows(); }
     void cleanup() { CloseWindows(); }
 
     void statusLineSitsInTheFreeStripAndMovesNothing()
@@ -159,14 +159,58 @@ private slots:
         QCOMPARE(CurrentBeast->Name, std::string("蛟龙"));
     }
 
-    void copiedPictureIsThePanelAsDrawn()
+    // The card: the panel as drawn on top, and below it text (ShareCard)
+    // that leaves ink on the parchment.
+    void copiedPictureIsThePanelAsDrawnAboveItsText()
     {
         QVERIFY(PanelShare::Copy());
-        const QImage copied = QApplication::clipboard()->image();
-        const QImage drawn = Form2->grab().toImage();
+        const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = Form2->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(!copied.isNull());
-        QCOMPARE(copied.size(), drawn.size());
-        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(copied.width(), drawn.width());
+        QVERIFY(copied.height() > drawn.height() + 30);
+        QCOMPARE(copied.copy(QRect(QPoint(0, 0), drawn.size())), drawn);
+        const QImage below = copied.copy(0, drawn.height(), copied.width(), copied.height() - drawn.height());
+        int inked = 0;
+        for (int y = 0; y < below.height(); ++y)
+            for (int x = 0; x < below.width(); ++x)
+                inked += below.pixelColor(x, y).lightness() < 100;
+        QVERIFY2(inked > 200, qPrintable(QString::number(inked)));
+    }
+
+    // The mark by the picture shows the roll's grade while the beast is that
+    // roll: books keep it, a correction ends it.
+    void gradeMarkFollowsTheRoll()
+    {
+        GradeMark* mark = Form2->Grade();
+        QVERIFY(mark->isVisible());
+        ScriptedClock clock;
+        for (int32_t value : CurrentBeast->TemplateAptitudes)
+            clock.Then(RollGrade::RangeOf(value).Count(), 0);  // every aptitude at its top
+        clock.Then(5, 4);                                      // the highest of five growths
+        clock.FreeRunFrom(11);
+        QTest::keyClick(Form1, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(mark->Text(), QString("极品"));
+        QCOMPARE(mark->CurrentTone(), GradeMark::Tone::Best);
+        QCOMPARE(mark->accessibleName(), QString("鉴定：极品"));
+        QVERIFY(mark->toolTip().contains("成长 1.254，最高档"));
+        QVERIFY(mark->accessibleDescription().contains("本种洗法：极品占 "));
+
+        ChooseCounterAttack();
+        Button("BitBtn26")->click();
+        QCOMPARE(mark->Text(), QString("极品"));
+
+        ModifyForm->show();
+        ModifyForm->BitBtn1->click();
+        ModifyForm->close();
+        QCOMPARE(mark->Text(), QString("不评级"));
+        QCOMPARE(mark->CurrentTone(), GradeMark::Tone::Plain);
+
+        for (int32_t value : CurrentBeast->TemplateAptitudes)
+            clock.Then(RollGrade::RangeOf(value).Count(), 0);
+        clock.Then(5, 0);  // the lowest growth: never better than 普通
+        QTest::keyClick(Form1, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(mark->Text(), QString("普通"));
     }
 
     void savingWritesAPngOrLeavesNothing()

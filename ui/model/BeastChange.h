@@ -10,6 +10,7 @@
 #include "engine/pet.h"
 #include "ui/model/BookRecord.h"
 #include "ui/model/RecordText.h"
+#include "ui/model/RollGrade.h"
 
 struct BeastChange {
     enum class Kind {
@@ -43,4 +44,8 @@ struct BeastChange {
     BookRecord::BeastCounters counters;  // the beast's book counters, this action included
     BookRecord::RunCounters run;         // the run's counters, this action included
     std::vector<std::string> lines;      // the lines this action added to the record
+    // The grade of the roll the beast is, kept while books and certification
+    // change only its skills; not Valid (不评级) once a correction or the full
+    // custom dialog changed it.
+    RollGrade::Result grade;
 };

@@ -1,6 +1,7 @@
 #include "ui/model/RollGrade.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "engine/pet.h"
 #include "engine/strict_number.h"
@@ -70,6 +71,13 @@ Fraction ShareAtLeast(const GrowthPlace& place, std::size_t choices, uint64_t ba
     const Wide rolls = Wide{place.above} * total + Wide{place.same} * battleAtLeast;
     const Wide all = Wide{choices} * total;
     return BookOdds::Reduced(static_cast<uint64_t>(rolls), static_cast<uint64_t>(all));
+}
+// a + b for two shares of one template: both denominators divide choices
+// times battle rolls (< 2^64), and so does their least common multiple.
+Fraction Sum(Fraction a, Fraction b)
+{
+    const uint64_t common = a.Denominator / std::gcd(a.Denominator, b.Denominator) * b.Denominator;
+    return BookOdds::Reduced(a.Numerator * (common / a.Denominator) + b.Numerator * (common / b.Denominator), common);
 }
 }  // namespace
 
@@ -235,9 +243,9 @@ std::string RollGrade::GrowthTierText(const Result& result)
 std::vector<std::string> RollGrade::DetailLines(const TPet& beast, const Result& result)
 {
     std::vector<std::string> lines;
-    lines.push_back("鉴定：" + Summary(result));
     if (!result.Valid)
-        return lines;
+        return {"鉴定：不评级（修正或完全DIY之后，或超出本种范围）"};
+    lines.push_back("鉴定：" + Summary(result));
     for (std::size_t k = 0; k < 7; ++k)
         lines.push_back(std::string(AptitudeNames[k]) + " " + std::to_string(beast.Aptitudes[k]) + "（"
                         + std::to_string(result.Ranges[k].Low) + "～" + std::to_string(result.Ranges[k].High) + "，前 "
@@ -245,5 +253,12 @@ std::vector<std::string> RollGrade::DetailLines(const TPet& beast, const Result&
     lines.push_back("资质和 " + std::to_string(result.BattleSum) + "，前 " + Percent(result.BattleAtLeast));
     lines.push_back("成长 " + PanelText::Growth(beast.Growth) + "，" + GrowthTierText(result));
     lines.push_back("先比成长再比资质和，不比这一只差的：" + Percent(result.AtLeast));
+    const auto shares = LevelShares(beast.TemplateAptitudes, beast.GrowthChoices);
+    lines.push_back("本种洗法：极品占 " + Percent(shares[2]) + "，优秀及以上占 " + Percent(Sum(shares[1], shares[2])));
     return lines;
+}
+
+std::string RollGrade::MarkText(const Result& result)
+{
+    return result.Valid ? LevelName(result.Grade) : "不评级";
 }

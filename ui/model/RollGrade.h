@@ -104,8 +104,12 @@ public:
     static std::string Summary(const Result& result);
     // "最高档", "最低档", "第 2 档（共 5 档）"; "只有一档" for a single value.
     static std::string GrowthTierText(const Result& result);
-    // One line per aptitude, growth and the grade, for a tooltip.
+    // One line per aptitude, growth and the grade, and the template's shares
+    // of each level, for a tooltip; one line saying why for a result that
+    // is not Valid.
     static std::vector<std::string> DetailLines(const TPet& beast, const Result& result);
+    // The level's name, or "不评级".
+    static std::string MarkText(const Result& result);
     // The fraction as a percentage with two decimals, half up, exact for any
     // 64-bit fraction.
     static std::string Percent(Fraction f);

@@ -9,7 +9,7 @@ std::string StatusText::For(const BeastChange& change)
 {
     switch (change.kind) {
     case BeastChange::Kind::Roll:
-        return Rolled(change.after);
+        return "洗出 " + change.after.Name + "：" + RollGrade::Summary(change.grade);
     case BeastChange::Kind::Book:
         return RecordText::BookLine(change.counters.BooksUsed, change.name, change.outcome);
     case BeastChange::Kind::NoBook:
@@ -22,11 +22,6 @@ std::string StatusText::For(const BeastChange& change)
         return RecordText::CustomLine(change.before, change.after);
     }
     return {};
-}
-
-std::string StatusText::Rolled(const TPet& beast)
-{
-    return "洗出 " + beast.Name + "：" + RollGrade::Summary(RollGrade::Of(beast));
 }
 
 std::string StatusText::Book(const std::string& name, const std::string& description)

@@ -98,6 +98,11 @@ DiyCommitResult BeastSession::CommitCustom(const DiyFields& fields)
 void BeastSession::Announce(BeastChange change)
 {
     change.after = *CurrentBeast;
+    if (change.kind == BeastChange::Kind::Roll)
+        grade_ = RollGrade::Of(change.after);
+    else if (change.kind == BeastChange::Kind::Correction || change.kind == BeastChange::Kind::Custom)
+        grade_ = {};
+    change.grade = grade_;
     const uint64_t written = record_.LinesWritten();
     switch (change.kind) {
     case BeastChange::Kind::Roll:

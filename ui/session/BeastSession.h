@@ -3,8 +3,8 @@
 // applies each user action to CurrentBeast through the engine or a dialog's
 // model, notes it in the run's record, and announces it through Changed,
 // once, with everything a view needs worked out already: the kind, the
-// beast before and after, the book's outcome, the counters and the record's
-// new lines. The start-up roll goes the same way.
+// beast before and after, the book's outcome, the counters, the record's
+// new lines and the roll's grade. The start-up roll goes the same way.
 //
 // Views are handed the session where the windows are created (Windows.cpp)
 // and learn of every change from Changed alone; a view that must show the
@@ -21,6 +21,7 @@
 #include "ui/model/BookRecord.h"
 #include "ui/model/DiyCommit.h"
 #include "ui/model/ModifyModel.h"
+#include "ui/model/RollGrade.h"
 
 class TPet;
 
@@ -54,6 +55,8 @@ public:
     const TPet& Beast() const;
     // The run's record: every line and counter since Start.
     const BookRecord& Record() const { return record_; }
+    // The grade of the roll the beast is (BeastChange::grade).
+    const RollGrade::Result& Grade() const { return grade_; }
 
 signals:
     // After the record has noted the change; `change.after` is the beast as
@@ -66,4 +69,5 @@ private:
     void Announce(BeastChange change);
 
     BookRecord record_;
+    RollGrade::Result grade_;
 };
