@@ -254,7 +254,7 @@ void TForm1::createShortcuts()
 
 void TForm1::ShowStatus(const BeastChange& change)
 {
-    if (change.kind == BeastChange::Kind::Roll)
+    if (change.kind == BeastChange::Kind::Roll || change.kind == BeastChange::Kind::RollSearch)
         lastTemplate_ = change.name;
     Status->SetStatus(QString::fromStdString(StatusText::For(change)));
 }

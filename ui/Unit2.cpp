@@ -301,7 +301,7 @@ void TForm2::ShowGrade(const BeastChange& change)
 {
     // The mark follows the roll: books and certification leave it.
     using Kind = BeastChange::Kind;
-    if (change.kind != Kind::Roll && change.kind != Kind::Correction && change.kind != Kind::Custom)
+    if (change.kind == Kind::Book || change.kind == Kind::NoBook || change.kind == Kind::Certify)
         return;
     QStringList details;
     for (const std::string& line : RollGrade::DetailLines(change.after, change.grade))

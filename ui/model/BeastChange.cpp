@@ -4,6 +4,7 @@ unsigned BeastChange::PartsFor(Kind kind)
 {
     switch (kind) {
     case Kind::Roll:
+    case Kind::RollSearch:
     case Kind::Custom:
         return AllParts;
     case Kind::Book:

@@ -15,6 +15,7 @@
 struct BeastChange {
     enum class Kind {
         Roll,        // a beast button (or the start-up roll): a new beast of a template
+        RollSearch,  // "洗到满意为止": the roll kept from many of a template
         Book,        // "打书" with a chosen book (added, overwrote or refused)
         NoBook,      // "打书" with no book chosen: nothing changed
         Certify,     // a pick in the certification chooser
@@ -37,7 +38,8 @@ struct BeastChange {
     static unsigned PartsFor(Kind kind);
 
     Kind kind = Kind::NoBook;
-    std::string name;  // the template, the book or the certified skill
+    std::string name;    // the template, the book or the certified skill
+    std::string detail;  // for RollSearch: how the search ended (RollSearch::Line)
     TPet before{{}};   // the beast before the action
     TPet after{{}};    // the beast after it
     BookOutcome outcome;  // for Book: what the book did to the slots

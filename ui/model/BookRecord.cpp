@@ -8,6 +8,13 @@ void BookRecord::NoteRoll(const TPet& after)
     Roll(after);
 }
 
+void BookRecord::NoteRollSearch(uint64_t rolls, const std::string& line, const TPet& kept)
+{
+    run_.BeastsRolled += static_cast<int>(rolls) - 1;  // Roll counts the kept one
+    Roll(kept);
+    Add(line);
+}
+
 void BookRecord::NoteBook(const std::string& book, const BookOutcome& outcome, const TPet& after)
 {
     switch (outcome.kind) {

@@ -37,6 +37,10 @@ public:
     // `after` becomes the current beast in each Note. A roll opens a new
     // section and starts the beast's counters at 0.
     void NoteRoll(const TPet& after);
+    // Many rolls of one template, of which `kept` (the last `after`) stays:
+    // all count as rolled; one section for the kept beast, with `line`
+    // saying how the search ended.
+    void NoteRollSearch(uint64_t rolls, const std::string& line, const TPet& kept);
     // `outcome` is what the book did (RecordText::Classify of the beast
     // before and after it).
     void NoteBook(const std::string& book, const BookOutcome& outcome, const TPet& after);

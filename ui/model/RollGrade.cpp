@@ -66,7 +66,7 @@ GrowthPlace PlaceOf(const std::vector<double>& growths, double growth)
 // (above * total + same * battleAtLeast) / (choices * total): a higher
 // growth, or the same one and a battle sum at least as high. Below 2^64 for
 // choices <= MaxGrowthChoices and total < 2^61.
-Fraction ShareAtLeast(const GrowthPlace& place, std::size_t choices, uint64_t battleAtLeast, uint64_t total)
+Fraction ShareOf(const GrowthPlace& place, std::size_t choices, uint64_t battleAtLeast, uint64_t total)
 {
     const Wide rolls = Wide{place.above} * total + Wide{place.same} * battleAtLeast;
     const Wide all = Wide{choices} * total;
@@ -89,14 +89,21 @@ RollGrade::Range RollGrade::RangeOf(int32_t templateValue)
 
 RollGrade::SumCounts RollGrade::BattleSums(const std::array<int32_t, 7>& templateAptitudes)
 {
-    SumCounts sums;
-    for (std::size_t k = 0; k < BattleCount; ++k)
+    std::array<Range, BattleCount> ranges{};
+    for (std::size_t k = 0; k < BattleCount; ++k) {
         if (templateAptitudes[k] < 0 || templateAptitudes[k] > MaxTemplate)
-            return sums;
+            return {};
+        ranges[k] = RangeOf(templateAptitudes[k]);
+    }
+    return SumsOf(ranges);
+}
+
+RollGrade::SumCounts RollGrade::SumsOf(const std::array<Range, 6>& ranges)
+{
+    SumCounts sums;
     sums.Counts = {1};
     sums.Total = 1;
-    for (std::size_t k = 0; k < BattleCount; ++k) {
-        const Range range = RangeOf(templateAptitudes[k]);
+    for (const Range& range : ranges) {
         const std::size_t width = range.Count();
         // Adding a uniform draw over `width` values: each new count is the
         // sum of a window of `width` old counts, kept as a running sum.
@@ -114,6 +121,17 @@ RollGrade::SumCounts RollGrade::BattleSums(const std::array<int32_t, 7>& templat
         sums.Total *= width;
     }
     return sums;
+}
+
+Fraction RollGrade::ShareAtLeast(const SumCounts& sums, const std::string& growthChoices, double growth,
+                                 int64_t battleSum)
+{
+    const std::vector<double> growths = GrowthValues(growthChoices);
+    uint64_t better = 0;
+    const int64_t first = std::max<int64_t>(0, battleSum - sums.Lowest);
+    for (auto s = static_cast<std::size_t>(first); s < sums.Counts.size(); ++s)
+        better += sums.Counts[s];
+    return ShareOf(PlaceOf(growths, growth), growths.size(), better, sums.Total);
 }
 
 RollGrade::Result RollGrade::Of(const TPet& beast)
@@ -145,7 +163,7 @@ RollGrade::Result RollGrade::Of(const TPet& beast)
         better += sums.Counts[s];
     result.BattleAtLeast = BookOdds::Reduced(better, sums.Total);
     result.LifespanAtLeast = result.AptitudeAtLeast[Lifespan];
-    result.AtLeast = ShareAtLeast(place, growths.size(), better, sums.Total);
+    result.AtLeast = ShareOf(place, growths.size(), better, sums.Total);
     result.Grade = LevelFor(result.AtLeast);
     result.Valid = true;
     return result;
@@ -170,7 +188,7 @@ std::array<Fraction, 3> RollGrade::LevelShares(const std::array<int32_t, 7>& tem
     for (double growth : distinct) {
         const GrowthPlace place = PlaceOf(growths, growth);
         for (std::size_t s = 0; s < sums.Counts.size(); ++s) {
-            const Level level = LevelFor(ShareAtLeast(place, growths.size(), tail[s], sums.Total));
+            const Level level = LevelFor(ShareOf(place, growths.size(), tail[s], sums.Total));
             rolls[static_cast<std::size_t>(level)] += Wide{place.same} * sums.Counts[s];
         }
     }

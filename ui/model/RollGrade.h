@@ -85,6 +85,17 @@ public:
     // The battle-sum counts of a template; empty Counts when a template value
     // lies outside 0 .. MaxTemplate.
     static SumCounts BattleSums(const std::array<int32_t, 7>& templateAptitudes);
+    // The same for six ranges of whole numbers (each Low <= High, and the
+    // product of their sizes below 2^61), such as a template's ranges cut
+    // at a minimum.
+    static SumCounts SumsOf(const std::array<Range, 6>& ranges);
+    // The share of rolls at least as good as one of growth `growth` and
+    // battle sum `battleSum`, against a template's battle sums and growth
+    // choices (as GrowthChoices lists them). Precondition: `growth` is one
+    // of the choices, there are at most MaxGrowthChoices of them, and
+    // `sums` has counts.
+    static Fraction ShareAtLeast(const SumCounts& sums, const std::string& growthChoices, double growth,
+                                 int64_t battleSum);
     // Grades `beast` against its own TemplateAptitudes and GrowthChoices.
     static Result Of(const TPet& beast);
 

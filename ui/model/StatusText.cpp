@@ -10,6 +10,8 @@ std::string StatusText::For(const BeastChange& change)
     switch (change.kind) {
     case BeastChange::Kind::Roll:
         return "洗出 " + change.after.Name + "：" + RollGrade::Summary(change.grade);
+    case BeastChange::Kind::RollSearch:
+        return change.detail + "：" + RollGrade::Summary(change.grade);
     case BeastChange::Kind::Book:
         return RecordText::BookLine(change.counters.BooksUsed, change.name, change.outcome);
     case BeastChange::Kind::NoBook:

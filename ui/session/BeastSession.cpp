@@ -1,5 +1,7 @@
 #include "ui/session/BeastSession.h"
 
+#include <QThread>
+
 #include <algorithm>
 #include <utility>
 
@@ -23,9 +25,18 @@ BeastSession::BeastSession(QObject* parent) : QObject(parent)
     setObjectName("BeastSession");
 }
 
+BeastSession::~BeastSession()
+{
+    if (search_) {
+        stopSearch_ = true;
+        search_->wait();
+        delete search_;
+    }
+}
+
 bool BeastSession::HasBeast() const
 {
-    return CurrentBeast != nullptr;
+    return CurrentBeast != nullptr && !search_;
 }
 
 const TPet& BeastSession::Beast() const
@@ -40,7 +51,7 @@ void BeastSession::Start(const std::string& templateName)
 
 void BeastSession::Roll(const std::string& templateName)
 {
-    if (!CurrentBeast)
+    if (!HasBeast())
         return;
     BeastChange change = Begin(BeastChange::Kind::Roll, templateName);
     CurrentBeast->LoadBeast(templateName);
@@ -49,7 +60,7 @@ void BeastSession::Roll(const std::string& templateName)
 
 void BeastSession::HitBook(const std::string& book)
 {
-    if (!CurrentBeast)
+    if (!HasBeast())
         return;
     BeastChange change = Begin(book.empty() ? BeastChange::Kind::NoBook : BeastChange::Kind::Book, book);
     if (!book.empty()) {
@@ -61,7 +72,7 @@ void BeastSession::HitBook(const std::string& book)
 
 void BeastSession::Certify(const std::string& skill)
 {
-    if (!CurrentBeast)
+    if (!HasBeast())
         return;
     BeastChange change = Begin(BeastChange::Kind::Certify, skill);
     CurrentBeast->Certify(skill);
@@ -71,7 +82,7 @@ void BeastSession::Certify(const std::string& skill)
 ModifyModel::CommitResult BeastSession::CommitCorrection(ModifyModel& model, const std::string& name,
                                                          const std::string& levelText)
 {
-    if (!CurrentBeast)
+    if (!HasBeast())
         return {};
     BeastChange change = Begin(BeastChange::Kind::Correction, {});
     const ModifyModel::CommitResult result = model.Commit(*CurrentBeast, name, levelText);
@@ -84,7 +95,7 @@ ModifyModel::CommitResult BeastSession::CommitCorrection(ModifyModel& model, con
 
 DiyCommitResult BeastSession::CommitCustom(const DiyFields& fields)
 {
-    if (!CurrentBeast)
+    if (!HasBeast())
         return {};
     BeastChange change = Begin(BeastChange::Kind::Custom, {});
     const DiyCommitResult result = CommitDiy(*CurrentBeast, fields);
@@ -98,11 +109,6 @@ DiyCommitResult BeastSession::CommitCustom(const DiyFields& fields)
 void BeastSession::Announce(BeastChange change)
 {
     change.after = *CurrentBeast;
-    if (change.kind == BeastChange::Kind::Roll)
-        grade_ = RollGrade::Of(change.after);
-    else if (change.kind == BeastChange::Kind::Correction || change.kind == BeastChange::Kind::Custom)
-        grade_ = {};
-    change.grade = grade_;
     const uint64_t written = record_.LinesWritten();
     switch (change.kind) {
     case BeastChange::Kind::Roll:
@@ -120,13 +126,74 @@ void BeastSession::Announce(BeastChange change)
     case BeastChange::Kind::Custom:
         record_.NoteCustom(change.before, change.after);
         break;
+    case BeastChange::Kind::RollSearch:
     case BeastChange::Kind::NoBook:
         break;
     }
+    Publish(std::move(change), written);
+}
+
+void BeastSession::Publish(BeastChange change, uint64_t written)
+{
+    if (change.kind == BeastChange::Kind::Roll || change.kind == BeastChange::Kind::RollSearch)
+        grade_ = RollGrade::Of(change.after);
+    else if (change.kind == BeastChange::Kind::Correction || change.kind == BeastChange::Kind::Custom)
+        grade_ = {};
+    change.grade = grade_;
     change.counters = record_.Beast();
     change.run = record_.Run();
     const auto& lines = record_.Lines();
     const std::size_t fresh = std::min<std::size_t>(record_.LinesWritten() - written, lines.size());
     change.lines.assign(lines.end() - static_cast<std::ptrdiff_t>(fresh), lines.end());
     emit Changed(change);
+}
+
+bool BeastSession::StartSearch(const std::string& templateName, const RollTarget& target, uint64_t cap)
+{
+    std::vector<std::string> fields;
+    if (!HasBeast() || !CurrentBeast->FindTemplate(templateName, fields))
+        return false;
+    stopSearch_ = false;
+    searchTemplate_ = templateName;
+    searchCap_ = cap;
+    searchClock_.start();
+    search_ = QThread::create([this, catalogue = CurrentBeast->Catalogue, templateName, target, cap] {
+        QElapsedTimer sinceReport;
+        sinceReport.start();
+        const auto progress = [&](uint64_t rolls) {
+            if (sinceReport.elapsed() < 50)
+                return;
+            sinceReport.restart();
+            QMetaObject::invokeMethod(this, [this, rolls] {
+                const double seconds = static_cast<double>(searchClock_.nsecsElapsed()) / 1e9;
+                emit SearchProgress(rolls, seconds > 0 ? static_cast<double>(rolls) / seconds : 0.0);
+            }, Qt::QueuedConnection);
+        };
+        const RollSearchResult result = RollSearch::Run(catalogue, templateName, target, cap, stopSearch_, progress);
+        QMetaObject::invokeMethod(this, [this, result] { FinishSearch(result); }, Qt::QueuedConnection);
+    });
+    search_->start();
+    return true;
+}
+
+void BeastSession::StopSearch()
+{
+    stopSearch_ = true;
+}
+
+void BeastSession::FinishSearch(const RollSearchResult& result)
+{
+    search_->wait();
+    delete std::exchange(search_, nullptr);
+    const std::string line = RollSearch::Line(result, searchCap_);
+    if (result.rolls > 0 && CurrentBeast) {
+        BeastChange change = Begin(BeastChange::Kind::RollSearch, searchTemplate_);
+        change.detail = line;
+        const uint64_t written = record_.LinesWritten();
+        *CurrentBeast = result.kept;
+        change.after = *CurrentBeast;
+        record_.NoteRollSearch(result.rolls, line, change.after);
+        Publish(std::move(change), written);
+    }
+    emit SearchFinished(QString::fromStdString(line));
 }

@@ -11,10 +11,15 @@
 // beast or the record before any change asks Beast() or Record().
 //
 // Every action needs CurrentBeast; without it (before the panel exists or
-// after it is gone) the action does nothing and emits nothing.
+// after it is gone) the action does nothing and emits nothing. While a roll
+// search runs no action does anything either: the search's worker thread
+// alone draws from the random source then.
 
+#include <QElapsedTimer>
 #include <QObject>
 
+#include <atomic>
+#include <cstdint>
 #include <string>
 
 #include "ui/model/BeastChange.h"
@@ -22,6 +27,9 @@
 #include "ui/model/DiyCommit.h"
 #include "ui/model/ModifyModel.h"
 #include "ui/model/RollGrade.h"
+#include "ui/model/RollSearch.h"
+
+class QThread;
 
 class TPet;
 
@@ -29,6 +37,8 @@ class BeastSession : public QObject {
     Q_OBJECT
 public:
     explicit BeastSession(QObject* parent = nullptr);
+    // Stops a running search and waits for its thread.
+    ~BeastSession() override;
 
     // The run's first beast: a roll of `templateName` that opens the record.
     // Called once, when the windows are ready to hear of it.
@@ -49,7 +59,18 @@ public:
     // nothing and reports no change.
     DiyCommitResult CommitCustom(const DiyFields& fields);
 
-    // Whether there is a beast to act on.
+    // "洗到满意为止": rolls `templateName` on a worker thread, on a beast of
+    // its own, until a roll meets `target`, `cap` rolls are made or
+    // StopSearch is called; then the kept roll becomes the beast, announced
+    // as a RollSearch change, and SearchFinished follows. False (nothing
+    // started) without a beast, while a search runs, or for a template
+    // that does not exist.
+    bool StartSearch(const std::string& templateName, const RollTarget& target, uint64_t cap);
+    // Asks a running search to stop after its current roll.
+    void StopSearch();
+    bool Searching() const { return search_ != nullptr; }
+
+    // Whether there is a beast to act on (and no search runs).
     bool HasBeast() const;
     // The beast as it stands. Precondition: HasBeast().
     const TPet& Beast() const;
@@ -62,12 +83,26 @@ signals:
     // After the record has noted the change; `change.after` is the beast as
     // it now stands.
     void Changed(const BeastChange& change);
+    // While a search runs, at most every 50 ms: the rolls made and the rolls
+    // per second so far.
+    void SearchProgress(quint64 rolls, double perSecond);
+    // After the search's change (if it made any roll): how it ended.
+    void SearchFinished(const QString& line);
 
 private:
     // Notes `change` in the record, completes it with the counters and the
     // new lines, and emits it.
     void Announce(BeastChange change);
+    // Completes `change` with the grade, counters and the lines the record
+    // gained since it had written `written`, and emits it.
+    void Publish(BeastChange change, uint64_t written);
+    void FinishSearch(const RollSearchResult& result);
 
     BookRecord record_;
     RollGrade::Result grade_;
+    QThread* search_ = nullptr;
+    std::atomic<bool> stopSearch_{false};
+    std::string searchTemplate_;
+    uint64_t searchCap_ = 0;
+    QElapsedTimer searchClock_;
 };
