@@ -3,7 +3,18 @@
 #include <cerrno>
 #include <ctime>
 
+#if defined(__linux__)
+#include <sys/prctl.h>
+#endif
+
 uint32_t RandomSeed = 0;
+
+void PreferPreciseWaits()
+{
+#if defined(__linux__)
+    prctl(PR_SET_TIMERSLACK, 1UL);
+#endif
+}
 
 namespace {
 

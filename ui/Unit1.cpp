@@ -63,6 +63,9 @@ constexpr int ButtonRowTop = 476;
 // The status line: in the beast picker's strip below the beast buttons
 // (which end at 453), clear of the picker's lower edge at 476.
 const QRect StatusPlace(8, 456, 458, 17);
+// "洗到满意…": on the beast buttons' row, right of the fourth (which ends
+// at 369), inside the picker's 472 pixels.
+const QRect SearchPlace(382, 431, 82, 22);
 const QKeySequence HitKey(Qt::CTRL | Qt::Key_D);
 const QKeySequence RollAgainKey(Qt::CTRL | Qt::Key_R);
 
@@ -82,6 +85,7 @@ TForm1::TForm1(BeastSession& session, QWidget* parent) : QWidget(parent), sessio
     createBookPreview();
     createButtonRow();
     createStatusLine();
+    createSearchButton();
     createShortcuts();
 }
 
@@ -238,6 +242,19 @@ void TForm1::createStatusLine()
     Status->setObjectName("Status");
     Status->setGeometry(StatusPlace);
     Status->raise();
+}
+
+void TForm1::createSearchButton()
+{
+    // Beside the beast buttons, in the picker's free space to their right.
+    auto* button = new QPushButton("洗到满意…", this);
+    button->setObjectName("SearchButton");
+    button->setAccessibleName(button->text());
+    button->setAccessibleDescription("一直洗同一种召唤兽，直到洗出满足条件的一只");
+    button->setToolTip(button->accessibleDescription());
+    button->setGeometry(SearchPlace);
+    PressOnReturn(button);
+    connect(button, &QPushButton::clicked, this, [this] { emit SearchRequested(lastTemplate_); });
 }
 
 void TForm1::createShortcuts()

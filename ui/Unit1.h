@@ -75,6 +75,8 @@ signals:
     void AboutRequested();
     void RecordRequested(const std::string& book);
     void PlannerRequested();
+    // "洗到满意…": rolls of the template rolled last.
+    void SearchRequested(const std::string& templateName);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -89,6 +91,7 @@ private:
     void createBookPreview();
     void createButtonRow();
     void createStatusLine();
+    void createSearchButton();
     void createShortcuts();
     // The beast panel's picture menu at the panel's top left.
     void ShowPictureMenu();

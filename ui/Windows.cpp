@@ -6,6 +6,7 @@
 #include "ui/PanelShare.h"
 #include "ui/PlannerWindow.h"
 #include "ui/RecordWindow.h"
+#include "ui/RollWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -17,6 +18,14 @@ namespace {
 BeastSession* Session = nullptr;
 QPointer<RecordWindow> Record;
 QPointer<PlannerWindow> Planner;
+QPointer<RollWindow> Search;
+
+void ShowRollWindow(const std::string& templateName)
+{
+    if (!Search)
+        Search = new RollWindow(*Session, Form1);
+    Search->Open(templateName);
+}
 
 // The button row's requests for the other windows.
 void ConnectMainWindow()
@@ -30,6 +39,7 @@ void ConnectMainWindow()
     QObject::connect(Form1, &TForm1::AboutRequested, Form1, [] { AboutForm->exec(); });
     QObject::connect(Form1, &TForm1::RecordRequested, Form1, &ShowRecordWindow);
     QObject::connect(Form1, &TForm1::PlannerRequested, Form1, &ShowPlannerWindow);
+    QObject::connect(Form1, &TForm1::SearchRequested, Form1, &ShowRollWindow);
 }
 }  // namespace
 
@@ -112,4 +122,9 @@ RecordWindow* ExistingRecordWindow()
 PlannerWindow* ExistingPlannerWindow()
 {
     return Planner;
+}
+
+RollWindow* ExistingRollWindow()
+{
+    return Search;
 }

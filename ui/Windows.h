@@ -9,6 +9,7 @@
 class BeastSession;
 class PlannerWindow;
 class RecordWindow;
+class RollWindow;
 
 // Makes the session, then creates every window hidden, in order: the main
 // window, the beast panel (which creates CurrentBeast) and the
@@ -40,3 +41,4 @@ PlannerWindow* ShowPlannerWindow();
 // The tool windows, or nullptr before their first showing.
 RecordWindow* ExistingRecordWindow();
 PlannerWindow* ExistingPlannerWindow();
+RollWindow* ExistingRollWindow();

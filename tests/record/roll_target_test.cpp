@@ -67,7 +67,8 @@ RollChance Counted(const RollTarget& target)
     const std::function<void(std::size_t)> each = [&](std::size_t k) {
         if (k == 7) {
             for (int32_t a = 0; a < 7; ++a)
-                pet.Aptitudes[static_cast<std::size_t>(a)] = Small[static_cast<std::size_t>(a)] - index[static_cast<std::size_t>(a)];
+                pet.Aptitudes[static_cast<std::size_t>(a)] =
+                    Small[static_cast<std::size_t>(a)] - index[static_cast<std::size_t>(a)];
             for (double growth : {1.0, 1.1, 1.2}) {
                 pet.Growth = growth;
                 for (const SkillOutcome& outcome : skills) {
@@ -204,6 +205,7 @@ TEST(RollOdds, WaitFiguresOfAGeometricWait)
     EXPECT_EQ(odds.MeanRolls(), 2.0L);
     EXPECT_EQ(odds.MedianRolls(), 1u);        // 1/2 within one roll
     EXPECT_EQ(odds.Percentile90Rolls(), 4u);  // 15/16 >= 9/10 > 7/8
-    EXPECT_EQ(odds.Lines(), (std::vector<std::string>{"每只满足条件的几率：50.00%（约 2 只中 1 只）",
-                                                      "平均要洗约 2 只；一半把握 1 只以内，九成把握 4 只以内"}));
+    EXPECT_EQ(odds.Lines(),
+              (std::vector<std::string>{"每只满足条件的几率：50.00%（约 2 只中 1 只）",
+                                        "平均要洗约 2 只；一半把握 1 只以内，九成把握 4 只以内"}));
 }

@@ -126,12 +126,18 @@ RollGrade::SumCounts RollGrade::SumsOf(const std::array<Range, 6>& ranges)
 Fraction RollGrade::ShareAtLeast(const SumCounts& sums, const std::string& growthChoices, double growth,
                                  int64_t battleSum)
 {
-    const std::vector<double> growths = GrowthValues(growthChoices);
     uint64_t better = 0;
     const int64_t first = std::max<int64_t>(0, battleSum - sums.Lowest);
     for (auto s = static_cast<std::size_t>(first); s < sums.Counts.size(); ++s)
         better += sums.Counts[s];
-    return ShareOf(PlaceOf(growths, growth), growths.size(), better, sums.Total);
+    return ShareAtLeast(growthChoices, growth, better, sums.Total);
+}
+
+Fraction RollGrade::ShareAtLeast(const std::string& growthChoices, double growth, uint64_t battleAtLeast,
+                                 uint64_t total)
+{
+    const std::vector<double> growths = GrowthValues(growthChoices);
+    return ShareOf(PlaceOf(growths, growth), growths.size(), battleAtLeast, total);
 }
 
 RollGrade::Result RollGrade::Of(const TPet& beast)

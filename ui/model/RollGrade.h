@@ -96,6 +96,10 @@ public:
     // `sums` has counts.
     static Fraction ShareAtLeast(const SumCounts& sums, const std::string& growthChoices, double growth,
                                  int64_t battleSum);
+    // The same from the number of battle rolls at least as good, out of
+    // `total`.
+    static Fraction ShareAtLeast(const std::string& growthChoices, double growth, uint64_t battleAtLeast,
+                                 uint64_t total);
     // Grades `beast` against its own TemplateAptitudes and GrowthChoices.
     static Result Of(const TPet& beast);
 

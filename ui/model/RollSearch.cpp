@@ -26,7 +26,7 @@ RollSearchResult RollSearch::Run(const std::vector<std::string>& catalogue, cons
         const RollGrade::Result grade = RollGrade::Of(beast);
         const Fraction share = grade.Valid ? grade.AtLeast : Fraction{1, 1};
         const bool better = static_cast<unsigned __int128>(share.Numerator) * best.Denominator
-                            < static_cast<unsigned __int128>(best.Numerator) * share.Denominator;
+            < static_cast<unsigned __int128>(best.Numerator) * share.Denominator;
         if (result.keptAt == 0 || better) {
             result.kept = beast;
             result.keptAt = result.rolls;
@@ -35,6 +35,21 @@ RollSearchResult RollSearch::Run(const std::vector<std::string>& catalogue, cons
         progress(result.rolls);
     }
     return result;
+}
+
+bool RollSearch::TemplateOf(const std::vector<std::string>& catalogue, const std::string& templateName, TPet& out)
+{
+    out = TPet(catalogue);
+    std::vector<std::string> fields;
+    if (!out.FindTemplate(templateName, fields) || fields.size() < 11)
+        return false;
+    out.Name = fields[0];
+    for (std::size_t k = 0; k < 7; ++k)
+        out.TemplateAptitudes[k] = std::stoi(fields[k + 1]);
+    out.GrowthChoices = fields[8];
+    out.InnateSkills = fields[9];
+    out.FixedSkills = fields[10];
+    return true;
 }
 
 std::string RollSearch::Line(const RollSearchResult& result, uint64_t cap)

@@ -38,6 +38,11 @@ public:
                                 const RollTarget& target, uint64_t cap, const std::atomic<bool>& stop,
                                 const std::function<void(uint64_t)>& progress);
 
+    // A beast holding the template's fields (aptitudes, growth choices,
+    // innate and fixed skills) without rolling it, which would draw from
+    // the random source. False when no catalogue line names the template.
+    static bool TemplateOf(const std::vector<std::string>& catalogue, const std::string& templateName, TPet& out);
+
     // The record's line for a finished search: "洗到满意：洗了 123 只，第 123 只满足条件",
     // "…，到了上限 10000 只，留下最好的第 57 只", "…，中途停止，留下最好的第 5 只".
     static std::string Line(const RollSearchResult& result, uint64_t cap);

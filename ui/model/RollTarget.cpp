@@ -138,8 +138,11 @@ RollOdds::RollOdds(const TPet& beast, const RollTarget& target)
         if (cut[k].Low > cut[k].High)
             return;
     }
-    const RollGrade::SumCounts sums =
-        RollGrade::SumsOf({cut[0], cut[1], cut[2], cut[3], cut[4], cut[5]});
+    const RollGrade::SumCounts sums = RollGrade::SumsOf({cut[0], cut[1], cut[2], cut[3], cut[4], cut[5]});
+    // Battle rolls at least as good as each sum, for the grade.
+    std::vector<uint64_t> tail(all.Counts.size() + 1, 0);
+    for (std::size_t s = all.Counts.size(); s-- > 0;)
+        tail[s] = tail[s + 1] + all.Counts[s];
     // Rolls of aptitudes and growth that meet the target, out of all
     // (choices times battle rolls).
     Wide met = 0;
@@ -151,8 +154,9 @@ RollOdds::RollOdds(const TPet& beast, const RollTarget& target)
             if (sums.Counts[s] == 0 || sum < target.MinBattleSum)
                 continue;
             if (target.MinLevel != RollGrade::Level::Common
-                && RollGrade::LevelFor(RollGrade::ShareAtLeast(all, beast.GrowthChoices, growth, sum))
-                       < target.MinLevel)
+                && RollGrade::LevelFor(RollGrade::ShareAtLeast(
+                       beast.GrowthChoices, growth, tail[static_cast<std::size_t>(sum - all.Lowest)], all.Total))
+                    < target.MinLevel)
                 continue;
             met += sums.Counts[s];
         }

@@ -20,11 +20,11 @@ class TPet;
 
 struct RollTarget {
     RollGrade::Level MinLevel = RollGrade::Level::Common;  // Common: any grade
-    double MinGrowth = 0;                                   // 0: any growth
-    int64_t MinBattleSum = 0;                               // 资质和 at least; 0: any
-    std::array<int32_t, 7> MinAptitudes{};                  // each at least; 0: any
-    std::vector<std::string> Skills;                        // skills the roll must hold
-    std::size_t MinSkillCount = 0;                          // 0: any
+    double MinGrowth = 0;                                  // 0: any growth
+    int64_t MinBattleSum = 0;                              // 资质和 at least; 0: any
+    std::array<int32_t, 7> MinAptitudes{};                 // each at least; 0: any
+    std::vector<std::string> Skills;                       // skills the roll must hold
+    std::size_t MinSkillCount = 0;                         // 0: any
 
     // Whether `beast` (a fresh roll of its template) meets every condition.
     bool MetBy(const TPet& beast) const;

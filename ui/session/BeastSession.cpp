@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/pet.h"
+#include "engine/random_source.h"
 #include "ui/CurrentBeast.h"
 #include "ui/model/RecordText.h"
 
@@ -158,19 +159,24 @@ bool BeastSession::StartSearch(const std::string& templateName, const RollTarget
     searchCap_ = cap;
     searchClock_.start();
     search_ = QThread::create([this, catalogue = CurrentBeast->Catalogue, templateName, target, cap] {
+        PreferPreciseWaits();
         QElapsedTimer sinceReport;
         sinceReport.start();
         const auto progress = [&](uint64_t rolls) {
             if (sinceReport.elapsed() < 50)
                 return;
             sinceReport.restart();
-            QMetaObject::invokeMethod(this, [this, rolls] {
-                const double seconds = static_cast<double>(searchClock_.nsecsElapsed()) / 1e9;
-                emit SearchProgress(rolls, seconds > 0 ? static_cast<double>(rolls) / seconds : 0.0);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, rolls] {
+                    const double seconds = static_cast<double>(searchClock_.nsecsElapsed()) / 1e9;
+                    emit SearchProgress(rolls, seconds > 0 ? static_cast<double>(rolls) / seconds : 0.0);
+                },
+                Qt::QueuedConnection);
         };
         const RollSearchResult result = RollSearch::Run(catalogue, templateName, target, cap, stopSearch_, progress);
-        QMetaObject::invokeMethod(this, [this, result] { FinishSearch(result); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, result] { FinishSearch(result); }, Qt::QueuedConnection);
     });
     search_->start();
     return true;
@@ -195,5 +201,5 @@ void BeastSession::FinishSearch(const RollSearchResult& result)
         record_.NoteRollSearch(result.rolls, line, change.after);
         Publish(std::move(change), written);
     }
-    emit SearchFinished(QString::fromStdString(line));
+    emit SearchFinished(result.rolls, QString::fromStdString(line));
 }

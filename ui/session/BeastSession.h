@@ -86,8 +86,9 @@ signals:
     // While a search runs, at most every 50 ms: the rolls made and the rolls
     // per second so far.
     void SearchProgress(quint64 rolls, double perSecond);
-    // After the search's change (if it made any roll): how it ended.
-    void SearchFinished(const QString& line);
+    // After the search's change (if it made any roll): the rolls made and
+    // how it ended.
+    void SearchFinished(quint64 rolls, const QString& line);
 
 private:
     // Notes `change` in the record, completes it with the counters and the
