@@ -64,7 +64,7 @@ void RollWindow::createConditions()
     };
     MinLevel = new QComboBox(box);
     MinLevel->setObjectName("MinLevel");
-    MinLevel->addItems({"不限", "优秀及以上", "极品"});
+    MinLevel->addItems({"任何评级", "优秀及以上", "极品"});
     MinGrowth = new QComboBox(box);
     MinGrowth->setObjectName("MinGrowth");
     MinBattleSum = AnyOrAtLeast("MinBattleSum", box);
@@ -164,7 +164,7 @@ void RollWindow::fillForTemplate()
     const QSignalBlocker quietGrowth(MinGrowth);
     MinLevel->setCurrentIndex(0);
     MinGrowth->clear();
-    MinGrowth->addItem("不限");
+    MinGrowth->addItem("任何成长");
     std::vector<std::string> growths;
     TPet::SplitText(templateBeast_.GrowthChoices, ',', growths);
     for (const std::string& growth : growths)

@@ -55,7 +55,8 @@ private slots:
     {
         QVERIFY(window_->isModal());
         QCOMPARE(window_->windowTitle(), QString("洗到满意为止：芙蓉仙子"));
-        QCOMPARE(window_->MinGrowth->count(), 6);  // 不限 and five growths
+        QCOMPARE(window_->MinGrowth->count(), 6);  // 任何成长 and five growths
+        QCOMPARE(window_->MinLevel->currentText(), QString("任何评级"));
         QCOMPARE(window_->Skills.size(), std::size_t(3));
         QCOMPARE(window_->Odds->text(),
                  QString("每只满足条件的几率：100.00%（约 1 只中 1 只）\n"
