@@ -18,7 +18,9 @@
 
 #include "data/builtin_data.h"
 #include "engine/pet.h"
+#include "ui/PlanPlayBox.h"
 #include "ui/model/BeastChange.h"
+#include "ui/model/PlanPlayer.h"
 #include "ui/model/PlanTargets.h"
 #include "ui/model/PlanText.h"
 #include "ui/session/BeastSession.h"
@@ -56,6 +58,7 @@ void PlannerWindow::ShowChange(const BeastChange& change)
 {
     skills_ = change.after.Skills;
     certified_ = change.after.CertifiedSkill;
+    Play->ShowChange(change);
     // A hidden window solves again when shown, not on every change.
     if (isVisible())
         Refresh();
@@ -155,6 +158,10 @@ void PlannerWindow::createSettings()
     HitButton->setAccessibleName(HitButton->text());
     connect(HitButton, &QPushButton::clicked, this, &PlannerWindow::HitButtonClick);
     column->addWidget(HitButton);
+    Play = new PlanPlayBox(
+        session_, [this] { return MakePlayer(); }, this);
+    connect(Play, &PlanPlayBox::Running, this, &PlannerWindow::holdChoices);
+    column->addWidget(Play);
     column->addStretch(1);
     static_cast<QHBoxLayout*>(layout())->addLayout(column, 2);
 }
@@ -198,17 +205,43 @@ void PlannerWindow::Refresh()
                         .arg(BookPlanner::MaxTargets)
                         .arg(names.isEmpty() ? QString("无") : names.join("、")));
     StartSkills->setEnabled(FromCount->isChecked());
+    const PlanReport report = PlanText::Report(PlanTargets(targets_), skills_, certified_, Settings(),
+                                               FromCount->isChecked() ? StartSkills->value() : -1);
+    Plan->setPlainText(Joined(report.Lines));
+    nextBook_ = FromBeast->isChecked() ? report.NextBook : std::string();
+    HitButton->setEnabled(!nextBook_.empty() && !Play->Playing());
+    HitButton->setAccessibleDescription(nextBook_.empty() ? QString() : "下一本：" + QString::fromStdString(nextBook_));
+}
+
+PlanProblem PlannerWindow::Settings() const
+{
     PlanProblem settings;
     settings.LowPrice = LowPrice->value();
     settings.HighPrice = HighPrice->value();
     settings.FillerPrice = FillerPrice->value();
     settings.MinSkills = MinSkills->value();
-    const PlanReport report = PlanText::Report(PlanTargets(targets_), skills_, certified_, settings,
-                                               FromCount->isChecked() ? StartSkills->value() : -1);
-    Plan->setPlainText(Joined(report.Lines));
-    nextBook_ = FromBeast->isChecked() ? report.NextBook : std::string();
-    HitButton->setEnabled(!nextBook_.empty());
-    HitButton->setAccessibleDescription(nextBook_.empty() ? QString() : "下一本：" + QString::fromStdString(nextBook_));
+    return settings;
+}
+
+std::shared_ptr<const PlanPlayer> PlannerWindow::MakePlayer() const
+{
+    const PlanTargets targets(targets_);
+    if (!PlanPlayer::Valid(targets, certified_, Settings()))
+        return nullptr;
+    return std::make_shared<const PlanPlayer>(targets, certified_, Settings());
+}
+
+void PlannerWindow::holdChoices(bool running)
+{
+    // The plan stays as it was started until the run ends.
+    Lists->setEnabled(!running);
+    for (QWidget* control : std::initializer_list<QWidget*>{LowPrice, HighPrice, FillerPrice, MinSkills, FromBeast,
+                                                            FromCount, StartSkills})
+        control->setEnabled(!running);
+    if (!running)
+        Refresh();
+    else
+        HitButton->setEnabled(false);
 }
 
 void PlannerWindow::HitButtonClick()

@@ -6,8 +6,11 @@
 // change of the beast through the session, and "按规划打一本" hits the
 // plan's next book through the session like any hit.
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "ui/model/BookPlanner.h"
 
 #include "ui/widgets/ToolWindow.h"
 
@@ -20,6 +23,8 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
+class PlanPlayBox;
+class PlanPlayer;
 
 class PlannerWindow : public ToolWindow {
     Q_OBJECT
@@ -51,6 +56,7 @@ public:
     QLabel* Chosen = nullptr;
     QPlainTextEdit* Plan = nullptr;
     QPushButton* HitButton = nullptr;
+    PlanPlayBox* Play = nullptr;
 
 private:
     void createTargetLists();
@@ -58,6 +64,9 @@ private:
     void createPlan();
     QSpinBox* makeSpin(const QString& name, int low, int high, int value);
     void toggleTarget(const std::string& name, bool checked, QListWidget* list, int row);
+    PlanProblem Settings() const;
+    std::shared_ptr<const PlanPlayer> MakePlayer() const;
+    void holdChoices(bool running);
 
     BeastSession& session_;
     std::vector<std::string> targets_;

@@ -129,7 +129,7 @@ void RollWindow::createRun()
     }
     StartButton->setDefault(true);
     connect(StartButton, &QPushButton::clicked, this, &RollWindow::start);
-    connect(StopButton, &QPushButton::clicked, &session_, &BeastSession::StopSearch);
+    connect(StopButton, &QPushButton::clicked, &session_, &BeastSession::StopWork);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
     Progress = new QProgressBar(this);
@@ -233,7 +233,7 @@ void RollWindow::refreshOdds()
         lines << QString::fromStdString(line);
     Odds->setText(lines.join('\n'));
     Odds->setAccessibleName("几率：" + lines.join("；"));
-    StartButton->setEnabled(odds.Possible() && !session_.Searching());
+    StartButton->setEnabled(odds.Possible() && !session_.Busy());
 }
 
 void RollWindow::start()
@@ -278,8 +278,8 @@ void RollWindow::setRunning(bool running)
 void RollWindow::keyPressEvent(QKeyEvent* event)
 {
     // Esc stops a running search; otherwise it closes the window.
-    if (event->key() == Qt::Key_Escape && session_.Searching()) {
-        session_.StopSearch();
+    if (event->key() == Qt::Key_Escape && session_.Busy()) {
+        session_.StopWork();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -288,8 +288,8 @@ void RollWindow::keyPressEvent(QKeyEvent* event)
 void RollWindow::closeEvent(QCloseEvent* event)
 {
     // The window stays until the search has stopped and its roll is kept.
-    if (session_.Searching()) {
-        session_.StopSearch();
+    if (session_.Busy()) {
+        session_.StopWork();
         event->ignore();
         return;
     }

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -24,6 +23,7 @@
 #include "ui/model/StatusText.h"
 #include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
+#include "ui/widgets/BookPreview.h"
 #include "ui/widgets/ButtonTabWidget.h"
 #include "ui/widgets/IconList.h"
 #include "ui/widgets/LazyPage.h"
@@ -194,32 +194,12 @@ RadioList* TForm1::MakeBookList(int index, int columns)
 
 void TForm1::createBookPreview()
 {
-    auto* preview = new QWidget(this);
-    preview->setObjectName("Panel3");
+    auto* preview = new BookPreview(this);
     preview->setGeometry(472, 403, 260, 73);
-    Image1 = new QLabel(preview);
-    Image1->setObjectName("Image1");
-    Image1->setAccessibleName("技能书图标");
-    Image1->setGeometry(10, 16, 40, 40);
-
-    ScrollBox1 = new QScrollArea(preview);
-    ScrollBox1->setObjectName("ScrollBox1");
-    ScrollBox1->setAccessibleName("技能书说明");
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    ScrollBox1->setGeometry(64, 10, 190, 52);
-    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox1->setFocusPolicy(Qt::NoFocus);
-    ScrollBox1->viewport()->setAutoFillBackground(false);
-
-    Label1 = new QLabel;
-    Label1->setObjectName("Label1");
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setFixedWidth(169);
-    Label1->setAutoFillBackground(false);
-    ScrollBox1->setWidget(Label1);
+    Image1 = preview->Icon;
+    ScrollBox1 = preview->Scroll;
+    Label1 = preview->Text;
+    preview_ = preview;
 }
 
 void TForm1::createButtonRow()
@@ -274,6 +254,17 @@ void TForm1::ShowStatus(const BeastChange& change)
     if (change.kind == BeastChange::Kind::Roll || change.kind == BeastChange::Kind::RollSearch)
         lastTemplate_ = change.name;
     Status->SetStatus(QString::fromStdString(StatusText::For(change)));
+}
+
+void TForm1::SetActionsEnabled(bool enabled)
+{
+    PageControl1->setEnabled(enabled);
+    for (const char* name : {"SearchButton", "BitBtn27", "BitBtn28", "BitBtn25", "BitBtn26"})
+        if (auto* button = findChild<QPushButton*>(name))
+            button->setEnabled(enabled);
+    for (const char* name : {"HitShortcut", "RollAgainShortcut"})
+        if (auto* shortcut = findChild<QShortcut*>(name))
+            shortcut->setEnabled(enabled);
 }
 
 void TForm1::RollAgain()
@@ -331,45 +322,11 @@ void TForm1::RadioGroup1Click(const QString& chosen)
 {
     const std::string name = chosen.toStdString();
     const SkillEntry book = PanelText::Skill(DescriptionLines(), name);
-    ShowBook(book);
+    const bool hasIcon = icons_ && book.Icon >= 0 && book.Icon < static_cast<int>(icons_->size());
+    preview_->Show(book, hasIcon ? (*icons_)[book.Icon] : QPixmap());
     SelectedBook = name;
     Status->SetStatus(QString::fromStdString(StatusText::Book(name, book.Description)));
     emit BookChosen(SelectedBook);
-}
-
-void TForm1::ShowBook(const SkillEntry& book)
-{
-    Image1->clear();
-    if (book.Icon < 0 || !icons_ || book.Icon >= static_cast<int>(icons_->size()))
-        return;
-    const QString name = QString::fromStdString(book.Skill);
-    const QString description = QString::fromStdString(book.Description);
-    Image1->setPixmap((*icons_)[book.Icon]);
-    Image1->setToolTip(QString::fromStdString(PanelText::ToolTip(book)));
-    Image1->setAccessibleName("技能书图标：" + name);
-    Label1->setText(description);
-    Label1->setAccessibleName(name);
-    Label1->setAccessibleDescription(description);
-    FitPreview();
-}
-
-void TForm1::FitPreview()
-{
-    // The height the text takes at the label's fixed width (adjustSize()
-    // would wrap it for a narrower width first and come out a line too high).
-    const int width = Label1->width();
-    const int textHeight = Label1->heightForWidth(width);
-    // Three lines of 宋体 12 px are 54 px against the area's 52; what would be
-    // cut is the lower half of the last line's descent, where Chinese text
-    // and its punctuation leave no ink. Such a text counts as fitting.
-    const int blankFoot = (Label1->fontMetrics().descent() + 1) / 2;
-    const int visible = ScrollBox1->height();
-    const bool scrolls = textHeight - blankFoot > visible;
-    Label1->resize(width, scrolls ? textHeight : std::min(textHeight, visible));
-    // A scroll bar, and a Tab stop, only for a text that does not fit.
-    ScrollBox1->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    ScrollBox1->setFocusPolicy(scrolls ? Qt::StrongFocus : Qt::NoFocus);
-    ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
 void TForm1::BitBtn26Click()

@@ -13,6 +13,7 @@
 #include "ui/model/PanelText.h"
 
 class BeastSession;
+class BookPreview;
 class IconList;
 class QLabel;
 class QPushButton;
@@ -37,17 +38,21 @@ public:
 
     void SpeedButton1Click(QPushButton* sender);
     void RadioGroup1Click(const QString& chosen);
-    void BitBtn26Click();  // 打书
-    void BitBtn25Click();  // 认证
-    void BitBtn27Click();  // 召唤兽修正
-    void BitBtn28Click();  // 完全DIY
-    void BitBtn1Click();   // 关于软件
-    void RecordButtonClick();  // 记录
+    void BitBtn26Click();       // 打书
+    void BitBtn25Click();       // 认证
+    void BitBtn27Click();       // 召唤兽修正
+    void BitBtn28Click();       // 完全DIY
+    void BitBtn1Click();        // 关于软件
+    void RecordButtonClick();   // 记录
     void PlannerButtonClick();  // 规划
     // Ctrl+R: a new beast of the template rolled last (芙蓉仙子 at start).
     void RollAgain();
     // Says in the status line what a change did.
     void ShowStatus(const BeastChange& change);
+    // Enables or disables every control and key that changes the beast
+    // (beast buttons, 洗到满意…, the book actions and dialogs, Ctrl+D and
+    // Ctrl+R), while the session's worker is busy.
+    void SetActionsEnabled(bool enabled);
 
     QWidget* Panel5 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -103,11 +108,10 @@ private:
     void FormShow();
     // The preview's icon, text and their names for `book`; empties the icon
     // cell first, and leaves the text when no line names the book.
-    void ShowBook(const SkillEntry& book);
-    void FitPreview();
 
     BeastSession& session_;
     QWidget* panel_ = nullptr;
+    BookPreview* preview_ = nullptr;
     const IconList* icons_ = nullptr;
     std::string lastTemplate_ = "芙蓉仙子";
 };

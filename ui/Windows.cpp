@@ -57,6 +57,7 @@ void CreateWindows()
     PanelShare::Attach(Form2, Session);
     QObject::connect(Session, &BeastSession::Changed, Form1, &TForm1::ShowStatus);
     QObject::connect(Session, &BeastSession::Changed, Form2, &TForm2::ShowChange);
+    QObject::connect(Session, &BeastSession::BusyChanged, Form1, [](bool busy) { Form1->SetActionsEnabled(!busy); });
     ConnectMainWindow();
     Session->Start("芙蓉仙子");
 }

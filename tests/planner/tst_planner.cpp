@@ -1,5 +1,8 @@
+#include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -10,9 +13,13 @@
 #include <algorithm>
 
 #include "FreshWindows.h"
+#include "PetSnapshot.h"
+#include "ScriptedClock.h"
 #include "data/builtin_data.h"
-#include "ui/session/BeastSession.h"
+#include "ui/PlanPlayBox.h"
 #include "ui/PlannerWindow.h"
+#include "ui/session/BeastSession.h"
+#include "ui/widgets/CostChart.h"
 
 namespace {
 QListWidget* List(PlannerWindow* w, int k)
@@ -126,6 +133,75 @@ private slots:
         QCOMPARE(PlanLine(w, "开始："), QString("开始：2 个技能，已有目标 0/1"));
         QVERIFY(!PlanLine(w, "期望花费 ").isEmpty());
         QVERIFY(!PlanLine(w, "花费中位数 ").isEmpty());
+    }
+
+    // One low target on a beast of one skill: the scripted book overwrites
+    // 夜战 and the goal is met; the ledger tallies the book.
+    void playToTheTargetsTalliesTheLedger()
+    {
+        PlannerWindow* w = ShowPlannerWindow();
+        CurrentBeast->Skills = {"夜战"};
+        CurrentBeast->CertifiedSkill.clear();
+        Check(w, 0, 14);  // 必杀
+        ScriptedClock clock;
+        clock.Then(4, 1).Then(1, 0);
+        QSignalSpy running(w->Play, &PlanPlayBox::Running);
+        w->Play->Visible->setChecked(false);
+        w->Play->PlayButton->click();
+        QVERIFY(w->Play->Playing());
+        QVERIFY(!w->Lists->isEnabled());
+        QTRY_VERIFY(!w->Play->Playing());
+        QCOMPARE(clock.Pending(), std::size_t(0));
+        QCOMPARE(CurrentBeast->Skills, std::vector<std::string>{"必杀"});
+        // Any book reaches the goal: it adds 必杀 or overwrites the only skill.
+        QCOMPARE(w->Play->Ledger->text(),
+                 QString("目标已经达成。\n共打 1 本，花费 1；预计平均约 1，一半不超过 1，九成不超过 1\n"
+                         "其中低级目标书 1 本，高级目标书 0 本，垫书 0 本"));
+        QCOMPARE(running.size(), 2);
+        QVERIFY(w->Lists->isEnabled());
+        QCOMPARE(RunSession()->Record().Lines().back(), std::string("第 1 本 必杀：覆盖第 1 格的 夜战"));
+    }
+
+    void stopEndsAVisiblePlay()
+    {
+        PlannerWindow* w = ShowPlannerWindow();
+        CurrentBeast->Skills.clear();
+        for (int row : {14, 4, 1})
+            Check(w, 0, row);
+        w->MinSkills->setValue(8);
+        ScriptedClock clock;
+        clock.FreeRunFrom(3);
+        w->Play->PlayButton->click();
+        QTRY_VERIFY(w->Play->Ledger->text().startsWith("共打 2 本"));
+        w->Play->StopButton->click();
+        QVERIFY(!w->Play->Playing());
+        QVERIFY(w->Play->Ledger->text().startsWith("已停止。\n共打 2 本"));
+    }
+
+    // The simulation plays copies: the current beast is untouched, the main
+    // window's actions wait meanwhile, and the chart shows the spread.
+    void simulationNeverTouchesTheBeast()
+    {
+        PlannerWindow* w = ShowPlannerWindow();
+        CurrentBeast->Skills = {"夜战", "感知"};
+        Check(w, 0, 14);
+        Check(w, 1, 14);
+        ScriptedClock clock;
+        clock.FreeRunFrom(17);
+        const auto before = PetSnapshot(*CurrentBeast);
+        QSignalSpy finished(RunSession(), &BeastSession::SimulationFinished);
+        w->Play->SimulateButton->click();
+        QVERIFY(RunSession()->Busy());
+        QVERIFY(!Form1->findChild<QPushButton*>("BitBtn26")->isEnabled());
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.first().at(0).value<std::vector<int64_t>>().size(), std::size_t(1000));
+        QVERIFY(PetSnapshot(*CurrentBeast) == before);
+        QCOMPARE(w->Play->Progress->value(), 1000);
+        QVERIFY(!w->Play->Chart->Spread().Bins.empty());
+        QCOMPARE(w->Play->Chart->Spread().Runs, std::size_t(1000));
+        QVERIFY(w->Play->Chart->accessibleDescription().startsWith("模拟 1000 次：平均 "));
+        QVERIFY(Form1->findChild<QPushButton*>("BitBtn26")->isEnabled());
+        QVERIFY(w->Play->SimulateButton->isEnabled());
     }
 
     void everyInputHasADistinctName()

@@ -87,7 +87,7 @@ private slots:
         QSignalSpy changes(RunSession(), &BeastSession::Changed);
         QSignalSpy finished(RunSession(), &BeastSession::SearchFinished);
         window_->StartButton->click();
-        QVERIFY(RunSession()->Searching());
+        QVERIFY(RunSession()->Busy());
         QVERIFY(!window_->StartButton->isEnabled());
         QVERIFY(finished.wait(20000));
         const quint64 rolls = finished.first().at(0).toULongLong();
@@ -138,7 +138,7 @@ private slots:
         QSignalSpy finished(RunSession(), &BeastSession::SearchFinished);
         QSignalSpy progress(RunSession(), &BeastSession::SearchProgress);
         window_->StartButton->click();
-        QVERIFY(RunSession()->Searching());
+        QVERIFY(RunSession()->Busy());
         const TPet before = *CurrentBeast;
         RunSession()->HitBook("反击");
         RunSession()->Roll("凤凰");
@@ -152,7 +152,7 @@ private slots:
         QVERIFY(window_->Result->FullText().startsWith("洗到满意：洗了 "));
         QVERIFY(window_->Result->FullText().contains("中途停止，留下最好的第 "));
         QCOMPARE(changes.size(), 1);
-        QVERIFY(!RunSession()->Searching());
+        QVERIFY(!RunSession()->Busy());
     }
 
 private:

@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "engine/pet.h"
@@ -28,16 +29,16 @@ BeastSession::BeastSession(QObject* parent) : QObject(parent)
 
 BeastSession::~BeastSession()
 {
-    if (search_) {
-        stopSearch_ = true;
-        search_->wait();
-        delete search_;
+    if (worker_) {
+        stopWork_ = true;
+        worker_->wait();
+        delete worker_;
     }
 }
 
 bool BeastSession::HasBeast() const
 {
-    return CurrentBeast != nullptr && !search_;
+    return CurrentBeast != nullptr && !worker_;
 }
 
 const TPet& BeastSession::Beast() const
@@ -154,46 +155,78 @@ bool BeastSession::StartSearch(const std::string& templateName, const RollTarget
     std::vector<std::string> fields;
     if (!HasBeast() || !CurrentBeast->FindTemplate(templateName, fields))
         return false;
-    stopSearch_ = false;
-    searchTemplate_ = templateName;
-    searchCap_ = cap;
-    searchClock_.start();
-    search_ = QThread::create([this, catalogue = CurrentBeast->Catalogue, templateName, target, cap] {
+    auto result = std::make_shared<RollSearchResult>();
+    RunInWorker(
+        [result, catalogue = CurrentBeast->Catalogue, templateName, target, cap](const std::atomic<bool>& stop,
+                                                                                 const Progress& progress) {
+            *result = RollSearch::Run(catalogue, templateName, target, cap, stop, progress);
+        },
+        &BeastSession::SearchProgress, [this, result, templateName, cap] { FinishSearch(*result, templateName, cap); });
+    return true;
+}
+
+bool BeastSession::StartSimulation(std::shared_ptr<const PlanPlayer> player, uint64_t runs, uint64_t limit)
+{
+    if (!HasBeast() || !player)
+        return false;
+    auto costs = std::make_shared<std::vector<int64_t>>();
+    RunInWorker(
+        [costs, player, beast = *CurrentBeast, runs, limit](const std::atomic<bool>& stop, const Progress& progress) {
+            for (uint64_t run = 0; run < runs && !stop.load(std::memory_order_relaxed); ++run) {
+                costs->push_back(player->Simulate(beast, limit));
+                progress(run + 1);
+            }
+        },
+        &BeastSession::SimulationProgress, [this, costs] { emit SimulationFinished(*costs); });
+    return true;
+}
+
+void BeastSession::StopWork()
+{
+    stopWork_ = true;
+}
+
+void BeastSession::RunInWorker(Job job, void (BeastSession::*progressSignal)(quint64, double),
+                               std::function<void()> done)
+{
+    stopWork_ = false;
+    workClock_.start();
+    worker_ = QThread::create([this, job = std::move(job), progressSignal, done = std::move(done)] {
         PreferPreciseWaits();
         QElapsedTimer sinceReport;
         sinceReport.start();
-        const auto progress = [&](uint64_t rolls) {
+        const Progress progress = [&](uint64_t count) {
             if (sinceReport.elapsed() < 50)
                 return;
             sinceReport.restart();
             QMetaObject::invokeMethod(
                 this,
-                [this, rolls] {
-                    const double seconds = static_cast<double>(searchClock_.nsecsElapsed()) / 1e9;
-                    emit SearchProgress(rolls, seconds > 0 ? static_cast<double>(rolls) / seconds : 0.0);
+                [this, count, progressSignal] {
+                    const double seconds = static_cast<double>(workClock_.nsecsElapsed()) / 1e9;
+                    emit(this->*progressSignal)(count, seconds > 0 ? static_cast<double>(count) / seconds : 0.0);
                 },
                 Qt::QueuedConnection);
         };
-        const RollSearchResult result = RollSearch::Run(catalogue, templateName, target, cap, stopSearch_, progress);
+        job(stopWork_, progress);
         QMetaObject::invokeMethod(
-            this, [this, result] { FinishSearch(result); }, Qt::QueuedConnection);
+            this,
+            [this, done] {
+                worker_->wait();
+                delete std::exchange(worker_, nullptr);
+                emit BusyChanged(false);
+                done();
+            },
+            Qt::QueuedConnection);
     });
-    search_->start();
-    return true;
+    worker_->start();
+    emit BusyChanged(true);
 }
 
-void BeastSession::StopSearch()
+void BeastSession::FinishSearch(const RollSearchResult& result, const std::string& templateName, uint64_t cap)
 {
-    stopSearch_ = true;
-}
-
-void BeastSession::FinishSearch(const RollSearchResult& result)
-{
-    search_->wait();
-    delete std::exchange(search_, nullptr);
-    const std::string line = RollSearch::Line(result, searchCap_);
+    const std::string line = RollSearch::Line(result, cap);
     if (result.rolls > 0 && CurrentBeast) {
-        BeastChange change = Begin(BeastChange::Kind::RollSearch, searchTemplate_);
+        BeastChange change = Begin(BeastChange::Kind::RollSearch, templateName);
         change.detail = line;
         const uint64_t written = record_.LinesWritten();
         *CurrentBeast = result.kept;

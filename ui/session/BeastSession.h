@@ -12,20 +12,24 @@
 //
 // Every action needs CurrentBeast; without it (before the panel exists or
 // after it is gone) the action does nothing and emits nothing. While a roll
-// search runs no action does anything either: the search's worker thread
-// alone draws from the random source then.
+// search or a simulation runs no action does anything either: the worker
+// thread alone draws from the random source then.
 
 #include <QElapsedTimer>
 #include <QObject>
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/model/BeastChange.h"
 #include "ui/model/BookRecord.h"
 #include "ui/model/DiyCommit.h"
 #include "ui/model/ModifyModel.h"
+#include "ui/model/PlanPlayer.h"
 #include "ui/model/RollGrade.h"
 #include "ui/model/RollSearch.h"
 
@@ -60,17 +64,23 @@ public:
     DiyCommitResult CommitCustom(const DiyFields& fields);
 
     // "洗到满意为止": rolls `templateName` on a worker thread, on a beast of
-    // its own, until a roll meets `target`, `cap` rolls are made or
-    // StopSearch is called; then the kept roll becomes the beast, announced
-    // as a RollSearch change, and SearchFinished follows. False (nothing
-    // started) without a beast, while a search runs, or for a template
-    // that does not exist.
+    // its own, until a roll meets `target`, `cap` rolls are made or StopWork
+    // is called; then the kept roll becomes the beast, announced as a
+    // RollSearch change, and SearchFinished follows. False (nothing
+    // started) without a beast, while the worker is busy, or for a
+    // template that does not exist.
     bool StartSearch(const std::string& templateName, const RollTarget& target, uint64_t cap);
-    // Asks a running search to stop after its current roll.
-    void StopSearch();
-    bool Searching() const { return search_ != nullptr; }
+    // "模拟 N 次": plays `player` `runs` times, each on a copy of the beast as
+    // it stands and for at most `limit` books, on the worker thread; the
+    // beast itself is never touched. SimulationFinished gives every run's
+    // cost (fewer when stopped). False without a beast or while busy.
+    bool StartSimulation(std::shared_ptr<const PlanPlayer> player, uint64_t runs, uint64_t limit);
+    // Asks the running search or simulation to stop after its current roll
+    // or run.
+    void StopWork();
+    bool Busy() const { return worker_ != nullptr; }
 
-    // Whether there is a beast to act on (and no search runs).
+    // Whether there is a beast to act on (and the worker is not busy).
     bool HasBeast() const;
     // The beast as it stands. Precondition: HasBeast().
     const TPet& Beast() const;
@@ -89,6 +99,12 @@ signals:
     // After the search's change (if it made any roll): the rolls made and
     // how it ended.
     void SearchFinished(quint64 rolls, const QString& line);
+    // The same for a simulation: runs done, and at the end every run's cost.
+    void SimulationProgress(quint64 runs, double perSecond);
+    void SimulationFinished(const std::vector<int64_t>& costs);
+    // The worker started (true) or ended (false): the actions that change
+    // the beast do nothing meanwhile, and views may say so by disabling them.
+    void BusyChanged(bool busy);
 
 private:
     // Notes `change` in the record, completes it with the counters and the
@@ -97,13 +113,17 @@ private:
     // Completes `change` with the grade, counters and the lines the record
     // gained since it had written `written`, and emits it.
     void Publish(BeastChange change, uint64_t written);
-    void FinishSearch(const RollSearchResult& result);
+    using Progress = std::function<void(uint64_t)>;
+    using Job = std::function<void(const std::atomic<bool>& stop, const Progress& progress)>;
+    // Runs `job` on the worker thread (with precise waits), reporting its
+    // progress through `progressSignal` at most every 50 ms, then `done` on
+    // this object's thread once the worker has ended.
+    void RunInWorker(Job job, void (BeastSession::*progressSignal)(quint64, double), std::function<void()> done);
+    void FinishSearch(const RollSearchResult& result, const std::string& templateName, uint64_t cap);
 
     BookRecord record_;
     RollGrade::Result grade_;
-    QThread* search_ = nullptr;
-    std::atomic<bool> stopSearch_{false};
-    std::string searchTemplate_;
-    uint64_t searchCap_ = 0;
-    QElapsedTimer searchClock_;
+    QThread* worker_ = nullptr;
+    std::atomic<bool> stopWork_{false};
+    QElapsedTimer workClock_;
 };
