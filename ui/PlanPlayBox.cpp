@@ -102,7 +102,7 @@ void PlanPlayBox::createSimulation()
     Progress->setAccessibleName("模拟进度");
     Progress->setRange(0, SimulatedRuns);
     Progress->setValue(0);
-    Progress->setFormat("已模拟 %v / %m 次");
+    Progress->setFormat("%v / %m 次");
     Chart = new CostChart(this);
     grid->addWidget(SimulateButton, 3, 0);
     grid->addWidget(Progress, 3, 1);

@@ -19,6 +19,7 @@
 #include "data/builtin_data.h"
 #include "engine/pet.h"
 #include "ui/PlanPlayBox.h"
+#include "ui/widgets/CostChart.h"
 #include "ui/model/BeastChange.h"
 #include "ui/model/PlanPlayer.h"
 #include "ui/model/PlanTargets.h"
@@ -175,7 +176,12 @@ void PlannerWindow::createPlan()
     Plan->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Plan->setTabChangesFocus(true);
     Plan->setFocusPolicy(Qt::StrongFocus);
-    static_cast<QHBoxLayout*>(layout())->addWidget(Plan, 4);
+    // The simulation's chart under the plan, where the window is widest.
+    auto* column = new QVBoxLayout;
+    column->addWidget(Plan, 1);
+    Play->Chart->setMinimumHeight(150);
+    column->addWidget(Play->Chart);
+    static_cast<QHBoxLayout*>(layout())->addLayout(column, 4);
 }
 
 void PlannerWindow::toggleTarget(const std::string& name, bool checked, QListWidget* list, int row)
