@@ -15,6 +15,7 @@
 #include "ui/model/BeastChange.h"
 #include "ui/session/BeastSession.h"
 #include "ui/widgets/CostChart.h"
+#include "ui/widgets/JoinedLines.h"
 #include "ui/widgets/ReturnPressesButton.h"
 
 namespace {
@@ -28,13 +29,6 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
     return button;
 }
 
-QString Joined(const std::vector<std::string>& lines)
-{
-    QStringList list;
-    for (const std::string& line : lines)
-        list << QString::fromStdString(line);
-    return list.join('\n');
-}
 }  // namespace
 
 PlanPlayBox::PlanPlayBox(BeastSession& session, std::function<std::shared_ptr<const PlanPlayer>()> makePlayer,
@@ -128,7 +122,7 @@ void PlanPlayBox::play()
         return;
     const PlanState start = player_->StateOf(skills_, certified_);
     ledger_.emplace(player_->Plan().Figures(start).Cost, player_->Plan().Quantiles(start));
-    Ledger->setText(Joined(ledger_->Lines()));
+    Ledger->setText(JoinedLines(ledger_->Lines()));
     setRunning(true);
     timer_->start(Visible->isChecked() ? PlayInterval : 0);
 }
@@ -146,13 +140,13 @@ void PlanPlayBox::playNext()
     }
     ledger_->Note(step.Action, step.Price);
     session_.HitBook(step.Book);
-    Ledger->setText(Joined(ledger_->Lines()));
+    Ledger->setText(JoinedLines(ledger_->Lines()));
 }
 
 void PlanPlayBox::finishPlay(const QString& why)
 {
     timer_->stop();
-    Ledger->setText(why + "\n" + Joined(ledger_->Lines()));
+    Ledger->setText(why + "\n" + JoinedLines(ledger_->Lines()));
     Ledger->setAccessibleName("打到目标：" + Ledger->text());
     setRunning(false);
 }

@@ -19,24 +19,17 @@
 #include "data/builtin_data.h"
 #include "engine/pet.h"
 #include "ui/PlanPlayBox.h"
-#include "ui/widgets/CostChart.h"
 #include "ui/model/BeastChange.h"
 #include "ui/model/PlanPlayer.h"
 #include "ui/model/PlanTargets.h"
 #include "ui/model/PlanText.h"
 #include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
+#include "ui/widgets/CostChart.h"
+#include "ui/widgets/JoinedLines.h"
 
 namespace {
 const char* const ListNames[] = {"低级技能", "高级技能", "其他技能"};
-
-QString Joined(const std::vector<std::string>& lines)
-{
-    QStringList list;
-    for (const std::string& line : lines)
-        list << QString::fromStdString(line);
-    return list.join('\n');
-}
 }  // namespace
 
 PlannerWindow::PlannerWindow(BeastSession& session, QWidget* mainWindow)
@@ -213,7 +206,7 @@ void PlannerWindow::Refresh()
     StartSkills->setEnabled(FromCount->isChecked());
     const PlanReport report = PlanText::Report(PlanTargets(targets_), skills_, certified_, Settings(),
                                                FromCount->isChecked() ? StartSkills->value() : -1);
-    Plan->setPlainText(Joined(report.Lines));
+    Plan->setPlainText(JoinedLines(report.Lines));
     nextBook_ = FromBeast->isChecked() ? report.NextBook : std::string();
     HitButton->setEnabled(!nextBook_.empty() && !Play->Playing());
     HitButton->setAccessibleDescription(nextBook_.empty() ? QString() : "下一本：" + QString::fromStdString(nextBook_));

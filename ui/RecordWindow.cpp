@@ -19,6 +19,7 @@
 #include "ui/model/RollGrade.h"
 #include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
+#include "ui/widgets/JoinedLines.h"
 #include "ui/widgets/ReachChart.h"
 #include "ui/widgets/ReturnPressesButton.h"
 
@@ -28,14 +29,6 @@ constexpr int PreferredWidth = 380;
 // is narrow, and the odds wrap.
 constexpr int PreferredHeight = 760;
 constexpr int NarrowestWidth = 240;
-
-QString Joined(const std::vector<std::string>& lines)
-{
-    QStringList list;
-    for (const std::string& line : lines)
-        list << QString::fromStdString(line);
-    return list.join('\n');
-}
 
 QGroupBox* Framed(const QString& title, QWidget* content)
 {
@@ -165,13 +158,13 @@ void RecordWindow::showCounters(const std::vector<std::string>& counters)
 {
     std::vector<std::string> text = counters;
     text.push_back(RollGrade::RuleText());
-    counters_->setPlainText(Joined(text));
+    counters_->setPlainText(JoinedLines(text));
 }
 
 void RecordWindow::refreshOdds()
 {
     const std::vector<BookWait> waits = BookOdds::Waits(skills_.size());
-    odds_->setPlainText(Joined(BookOdds::Lines(skills_, certified_, book_, waits)));
+    odds_->setPlainText(JoinedLines(BookOdds::Lines(skills_, certified_, book_, waits)));
     chart_->SetCurves(ReachCurves::For(skills_.size(), waits));
 }
 
