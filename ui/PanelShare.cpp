@@ -1,5 +1,6 @@
 #include "ui/PanelShare.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -19,12 +20,16 @@
 namespace {
 QPointer<QWidget> Panel;
 QPointer<const BeastSession> Session;
+QList<QPointer<QAction>> More;
 }  // namespace
 
-void PanelShare::Attach(QWidget* panel, const BeastSession* session)
+void PanelShare::Attach(QWidget* panel, const BeastSession* session, const QList<QAction*>& more)
 {
     Panel = panel;
     Session = session;
+    More.clear();
+    for (QAction* action : more)
+        More.append(action);
 }
 
 QImage PanelShare::Picture()
@@ -112,5 +117,10 @@ QMenu* PanelShare::Menu(QWidget* parent)
     menu->setAccessibleName("召唤兽图片");
     menu->addAction("复制图片", [] { Copy(); });
     menu->addAction("保存图片…", [parent] { SaveWithDialog(parent); });
+    if (!More.isEmpty())
+        menu->addSeparator();
+    for (const QPointer<QAction>& action : More)
+        if (action)
+            menu->addAction(action);
     return menu;
 }

@@ -5,9 +5,11 @@
 // PNG.
 
 #include <QImage>
+#include <QList>
 #include <QString>
 
 class BeastSession;
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -16,7 +18,8 @@ public:
     // The panel whose picture is shared and the session whose beast names
     // the file; both may be nullptr (nothing to share), and a panel that is
     // destroyed is forgotten.
-    static void Attach(QWidget* panel, const BeastSession* session);
+    // `more` are further actions the menu offers below its own two.
+    static void Attach(QWidget* panel, const BeastSession* session, const QList<QAction*>& more = {});
     // The share card: the attached panel as drawn, at the screen's pixel
     // ratio, above the lines of ShareCard for the session's beast; null
     // without a panel, the panel alone without a session.

@@ -1,5 +1,6 @@
 #include "ui/Unit1.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -86,6 +87,7 @@ TForm1::TForm1(BeastSession& session, QWidget* parent) : QWidget(parent), sessio
     createButtonRow();
     createStatusLine();
     createSearchButton();
+    createUndoActions();
     createShortcuts();
 }
 
@@ -237,6 +239,17 @@ void TForm1::createSearchButton()
     connect(button, &QPushButton::clicked, this, [this] { emit SearchRequested(lastTemplate_); });
 }
 
+void TForm1::createUndoActions()
+{
+    UndoAction = session_.UndoStack()->createUndoAction(this, "撤销");
+    UndoAction->setObjectName("UndoAction");
+    UndoAction->setShortcut(QKeySequence::Undo);
+    RedoAction = session_.UndoStack()->createRedoAction(this, "重做");
+    RedoAction->setObjectName("RedoAction");
+    RedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addActions({UndoAction, RedoAction});
+}
+
 void TForm1::createShortcuts()
 {
     auto* hit = new QShortcut(HitKey, this, this, &TForm1::BitBtn26Click);
@@ -265,6 +278,8 @@ void TForm1::SetActionsEnabled(bool enabled)
     for (const char* name : {"HitShortcut", "RollAgainShortcut"})
         if (auto* shortcut = findChild<QShortcut*>(name))
             shortcut->setEnabled(enabled);
+    UndoAction->setEnabled(enabled && session_.UndoStack()->canUndo());
+    RedoAction->setEnabled(enabled && session_.UndoStack()->canRedo());
 }
 
 void TForm1::RollAgain()

@@ -13,6 +13,7 @@
 #include "ui/model/PanelText.h"
 
 class BeastSession;
+class QAction;
 class BookPreview;
 class IconList;
 class QLabel;
@@ -67,6 +68,10 @@ public:
     QLabel* Label1 = nullptr;  // preview description
     // What the last action did, below the beast buttons.
     StatusLine* Status = nullptr;
+    // "撤销 …" (Ctrl+Z) and "重做 …" (Ctrl+Shift+Z, Ctrl+Y), named after the
+    // change they undo or redo; also in the panel's picture menu.
+    QAction* UndoAction = nullptr;
+    QAction* RedoAction = nullptr;
 
 signals:
     // A book was chosen in the lists (after SelectedBook is set).
@@ -97,6 +102,7 @@ private:
     void createButtonRow();
     void createStatusLine();
     void createSearchButton();
+    void createUndoActions();
     void createShortcuts();
     // The beast panel's picture menu at the panel's top left.
     void ShowPictureMenu();

@@ -54,7 +54,7 @@ void CreateWindows()
     AboutForm.MakeOnFirstUse([]() -> TAboutForm* { return new TAboutForm(Form1); });
 
     Form1->SetPanel(Form2, &Form2->ImageList1);
-    PanelShare::Attach(Form2, Session);
+    PanelShare::Attach(Form2, Session, {Form1->UndoAction, Form1->RedoAction});
     QObject::connect(Session, &BeastSession::Changed, Form1, &TForm1::ShowStatus);
     QObject::connect(Session, &BeastSession::Changed, Form2, &TForm2::ShowChange);
     QObject::connect(Session, &BeastSession::BusyChanged, Form1, [](bool busy) { Form1->SetActionsEnabled(!busy); });

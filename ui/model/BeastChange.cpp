@@ -5,6 +5,8 @@ unsigned BeastChange::PartsFor(Kind kind)
     switch (kind) {
     case Kind::Roll:
     case Kind::RollSearch:
+    case Kind::Undo:
+    case Kind::Redo:
     case Kind::Custom:
         return AllParts;
     case Kind::Book:

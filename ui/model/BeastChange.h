@@ -16,6 +16,8 @@ struct BeastChange {
     enum class Kind {
         Roll,        // a beast button (or the start-up roll): a new beast of a template
         RollSearch,  // "洗到满意为止": the roll kept from many of a template
+        Undo,        // "撤销": the beast as it was before an earlier change (name: that change)
+        Redo,        // "重做": the beast as it was after it
         Book,        // "打书" with a chosen book (added, overwrote or refused)
         NoBook,      // "打书" with no book chosen: nothing changed
         Certify,     // a pick in the certification chooser
@@ -38,11 +40,11 @@ struct BeastChange {
     static unsigned PartsFor(Kind kind);
 
     Kind kind = Kind::NoBook;
-    std::string name;    // the template, the book or the certified skill
-    std::string detail;  // for RollSearch: how the search ended (RollSearch::Line)
-    TPet before{{}};   // the beast before the action
-    TPet after{{}};    // the beast after it
-    BookOutcome outcome;  // for Book: what the book did to the slots
+    std::string name;                    // the template, the book or the certified skill
+    std::string detail;                  // for RollSearch: how the search ended (RollSearch::Line)
+    TPet before{{}};                     // the beast before the action
+    TPet after{{}};                      // the beast after it
+    BookOutcome outcome;                 // for Book: what the book did to the slots
     BookRecord::BeastCounters counters;  // the beast's book counters, this action included
     BookRecord::RunCounters run;         // the run's counters, this action included
     std::vector<std::string> lines;      // the lines this action added to the record

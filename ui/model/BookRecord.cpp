@@ -15,6 +15,13 @@ void BookRecord::NoteRollSearch(uint64_t rolls, const std::string& line, const T
     Add(line);
 }
 
+void BookRecord::NoteUndo(bool undo, const std::string& what, const TPet& after)
+{
+    ++(undo ? run_.Undone : run_.Redone);
+    Add((undo ? "撤销 " : "重做 ") + what);
+    Follow(after);
+}
+
 void BookRecord::NoteBook(const std::string& book, const BookOutcome& outcome, const TPet& after)
 {
     switch (outcome.kind) {
@@ -72,8 +79,12 @@ std::vector<std::string> BookRecord::CounterLines(const std::string& name, const
     lines.push_back("已用 " + std::to_string(beast.BooksUsed) + " 本：新增 " + std::to_string(beast.NewSlots)
                     + " 格，覆盖 " + std::to_string(beast.Overwritten) + " 次");
     lines.push_back("已有此技能而未使用：" + std::to_string(beast.Refused) + " 本");
-    lines.push_back("本次运行：洗出 " + std::to_string(run.BeastsRolled) + " 只，共用 " + std::to_string(run.BooksUsed)
-                    + " 本");
+    std::string runLine =
+        "本次运行：洗出 " + std::to_string(run.BeastsRolled) + " 只，共用 " + std::to_string(run.BooksUsed) + " 本";
+    if (run.Undone + run.Redone > 0)
+        runLine += "；撤销 " + std::to_string(run.Undone) + " 次，重做 " + std::to_string(run.Redone)
+            + " 次（撤销的书也算用过）";
+    lines.push_back(runLine);
     return lines;
 }
 

@@ -30,7 +30,9 @@ public:
     // The whole run; never reset, not even when lines are dropped.
     struct RunCounters {
         int BeastsRolled = 0;
-        long long BooksUsed = 0;
+        long long BooksUsed = 0;  // undone books included: they were used
+        int Undone = 0;
+        int Redone = 0;
         bool operator==(const RunCounters&) const = default;
     };
 
@@ -41,6 +43,10 @@ public:
     // all count as rolled; one section for the kept beast, with `line`
     // saying how the search ended.
     void NoteRollSearch(uint64_t rolls, const std::string& line, const TPet& kept);
+    // "撤销 <what>" or "重做 <what>": the beast is `after` again; counters
+    // stay, since they count what the player did, but the run counts the
+    // undo or redo.
+    void NoteUndo(bool undo, const std::string& what, const TPet& after);
     // `outcome` is what the book did (RecordText::Classify of the beast
     // before and after it).
     void NoteBook(const std::string& book, const BookOutcome& outcome, const TPet& after);

@@ -12,6 +12,10 @@ std::string StatusText::For(const BeastChange& change)
         return "洗出 " + change.after.Name + "：" + RollGrade::Summary(change.grade);
     case BeastChange::Kind::RollSearch:
         return change.detail + "：" + RollGrade::Summary(change.grade);
+    case BeastChange::Kind::Undo:
+        return "撤销 " + change.name;
+    case BeastChange::Kind::Redo:
+        return "重做 " + change.name;
     case BeastChange::Kind::Book:
         return RecordText::BookLine(change.counters.BooksUsed, change.name, change.outcome);
     case BeastChange::Kind::NoBook:

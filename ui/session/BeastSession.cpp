@@ -10,8 +10,48 @@
 #include "engine/random_source.h"
 #include "ui/CurrentBeast.h"
 #include "ui/model/RecordText.h"
+#include "ui/session/BeastCommand.h"
 
 namespace {
+// What changes the beast and so can be undone: not a refused book, not
+// "打书" without a book, and not an undo or redo itself.
+bool Undoable(const BeastChange& change)
+{
+    using Kind = BeastChange::Kind;
+    switch (change.kind) {
+    case Kind::Book:
+        return change.outcome.kind != BookOutcome::Kind::Refused;
+    case Kind::NoBook:
+    case Kind::Undo:
+    case Kind::Redo:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// How the undo stack names a change: "撤销 " or "重做 " goes before it.
+std::string UndoText(const BeastChange& change)
+{
+    using Kind = BeastChange::Kind;
+    switch (change.kind) {
+    case Kind::Roll:
+        return "洗出 " + change.name;
+    case Kind::RollSearch:
+        return "洗到满意 " + change.name;
+    case Kind::Book:
+        return "第 " + std::to_string(change.counters.BooksUsed) + " 本 " + change.name;
+    case Kind::Certify:
+        return "认证 " + change.name;
+    case Kind::Correction:
+        return "修正";
+    case Kind::Custom:
+        return "完全DIY";
+    default:
+        return change.name;
+    }
+}
+
 BeastChange Begin(BeastChange::Kind kind, std::string name)
 {
     BeastChange change;
@@ -25,6 +65,7 @@ BeastChange Begin(BeastChange::Kind kind, std::string name)
 BeastSession::BeastSession(QObject* parent) : QObject(parent)
 {
     setObjectName("BeastSession");
+    undo_.setUndoLimit(1000);
 }
 
 BeastSession::~BeastSession()
@@ -48,7 +89,23 @@ const TPet& BeastSession::Beast() const
 
 void BeastSession::Start(const std::string& templateName)
 {
+    starting_ = true;
     Roll(templateName);
+    starting_ = false;
+}
+
+void BeastSession::Restore(const TPet& beast, const RollGrade::Result& grade, BeastChange::Kind kind,
+                           const std::string& what)
+{
+    if (!HasBeast())
+        return;
+    BeastChange change = Begin(kind, what);
+    const uint64_t written = record_.LinesWritten();
+    *CurrentBeast = beast;
+    change.after = beast;
+    record_.NoteUndo(kind == BeastChange::Kind::Undo, what, beast);
+    grade_ = grade;
+    Publish(std::move(change), written);
 }
 
 void BeastSession::Roll(const std::string& templateName)
@@ -129,6 +186,8 @@ void BeastSession::Announce(BeastChange change)
         record_.NoteCustom(change.before, change.after);
         break;
     case BeastChange::Kind::RollSearch:
+    case BeastChange::Kind::Undo:
+    case BeastChange::Kind::Redo:
     case BeastChange::Kind::NoBook:
         break;
     }
@@ -137,6 +196,7 @@ void BeastSession::Announce(BeastChange change)
 
 void BeastSession::Publish(BeastChange change, uint64_t written)
 {
+    const RollGrade::Result gradeBefore = grade_;
     if (change.kind == BeastChange::Kind::Roll || change.kind == BeastChange::Kind::RollSearch)
         grade_ = RollGrade::Of(change.after);
     else if (change.kind == BeastChange::Kind::Correction || change.kind == BeastChange::Kind::Custom)
@@ -147,6 +207,9 @@ void BeastSession::Publish(BeastChange change, uint64_t written)
     const auto& lines = record_.Lines();
     const std::size_t fresh = std::min<std::size_t>(record_.LinesWritten() - written, lines.size());
     change.lines.assign(lines.end() - static_cast<std::ptrdiff_t>(fresh), lines.end());
+    if (!starting_ && Undoable(change))
+        undo_.push(new BeastCommand(*this, QString::fromStdString(UndoText(change)), {change.before, gradeBefore},
+                                    {change.after, change.grade}));
     emit Changed(change);
 }
 

@@ -17,6 +17,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QUndoStack>
 
 #include <atomic>
 #include <cstdint>
@@ -80,6 +81,16 @@ public:
     void StopWork();
     bool Busy() const { return worker_ != nullptr; }
 
+    // Every change since the start-up roll that can be undone ("撤销 第 32
+    // 本 高级必杀") and redone: rolls, books that were not refused,
+    // certification, both commits, a kept search roll. Undoing and redoing
+    // go through Restore.
+    QUndoStack* UndoStack() { return &undo_; }
+    // Makes `beast` (with `grade`) the beast again as an undo or redo of the
+    // change called `what`: notes it in the record and announces it. Does
+    // nothing without a beast or while the worker is busy.
+    void Restore(const TPet& beast, const RollGrade::Result& grade, BeastChange::Kind kind, const std::string& what);
+
     // Whether there is a beast to act on (and the worker is not busy).
     bool HasBeast() const;
     // The beast as it stands. Precondition: HasBeast().
@@ -123,6 +134,8 @@ private:
 
     BookRecord record_;
     RollGrade::Result grade_;
+    QUndoStack undo_;
+    bool starting_ = false;  // the start-up roll, which nothing undoes
     QThread* worker_ = nullptr;
     std::atomic<bool> stopWork_{false};
     QElapsedTimer workClock_;
