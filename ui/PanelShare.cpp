@@ -2,15 +2,28 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
+#include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
 
 #include "engine/pet.h"
+#include "ui/model/PictureFile.h"
+#include "ui/model/RollGrade.h"
 #include "ui/model/ShareCard.h"
 #include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
@@ -21,12 +34,44 @@ namespace {
 QPointer<QWidget> Panel;
 QPointer<const BeastSession> Session;
 QList<QPointer<QAction>> More;
+std::function<void(const QString&)> Report;
+QString LastFolder;  // where the last picture of this run went
+
+void Say(const QString& text)
+{
+    if (Report)
+        Report(text);
+}
+
+// The file dialog keeps its state in the user's QtProject.conf when it
+// closes; pointed at a folder of its own, it leaves nothing behind.
+QString AskForFile(QWidget* parent, const QString& suggested)
+{
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QString chosen;
+    {
+        QFileDialog dialog(parent, "保存图片", suggested, "PNG 图片 (*.png)");
+        dialog.setObjectName("SaveDialog");
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix("png");
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = dialog.selectedFiles().constFirst();
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return chosen;
+}
 }  // namespace
 
-void PanelShare::Attach(QWidget* panel, const BeastSession* session, const QList<QAction*>& more)
+void PanelShare::Attach(QWidget* panel, const BeastSession* session, const QList<QAction*>& more,
+                        std::function<void(const QString&)> report)
 {
     Panel = panel;
     Session = session;
+    Report = std::move(report);
     More.clear();
     for (QAction* action : more)
         More.append(action);
@@ -71,21 +116,39 @@ bool PanelShare::Copy()
     if (image.isNull())
         return false;
     QApplication::clipboard()->setImage(image);
+    Say("已复制图片（召唤兽、鉴定和技能）");
     return true;
 }
 
 bool PanelShare::Save(const QImage& image, const QString& path, QString* error)
 {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        *error = QStringLiteral("无法生成 PNG 图片");
+        return false;
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (!image.save(&file, "PNG")) {
+    // The system's words are read before the write is abandoned, which
+    // would replace them with its own.
+    const auto fail = [&] {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        *error = file.errorString().isEmpty() ? QStringLiteral("无法写入 PNG 图片") : file.errorString();
+        // A folder that is not there has no room to speak of: only a real
+        // one can be full.
+        const QStorageInfo storage(QFileInfo(path).absolutePath());
+        const uint64_t available = storage.isValid() && storage.isReady()
+            ? static_cast<uint64_t>(std::max<qint64>(0, storage.bytesAvailable()))
+            : UINT64_MAX;
+        *error = QString::fromStdString(
+            PictureFile::Failure(static_cast<uint64_t>(png.size()), available, reason.toStdString()));
         return false;
-    }
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail();
+    if (file.write(png) != png.size())
+        return fail();
     if (!file.commit()) {
         *error = file.errorString();
         return false;
@@ -98,16 +161,24 @@ void PanelShare::SaveWithDialog(QWidget* parent)
     const QImage image = Picture();
     if (image.isNull())
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString name =
-        Session && Session->HasBeast() ? QString::fromStdString(Session->Beast().Name) : QString("召唤兽");
-    const QString path =
-        QFileDialog::getSaveFileName(parent, "保存图片", folder + "/" + name + ".png", "PNG 图片 (*.png)");
-    if (path.isEmpty())
+    const QString folder =
+        LastFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) : LastFolder;
+    const bool known = Session && Session->HasBeast();
+    const std::string name = PictureFile::DefaultName(
+        known ? Session->Beast().Name : "召唤兽", known ? RollGrade::MarkText(Session->Grade()) : "不评级",
+        QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString());
+    const QString chosen = AskForFile(parent, folder + "/" + QString::fromStdString(name));
+    if (chosen.isEmpty())
         return;
+    const QString path = QString::fromStdString(PictureFile::WithPngSuffix(chosen.toStdString()));
+    LastFolder = QFileInfo(path).absolutePath();
     QString error;
-    if (!Save(image, path, &error))
+    if (!Save(image, path, &error)) {
+        Say("图片没有保存：" + error);
         ShowInfoMessage(parent, "图片没有保存：" + path + "\n" + error);
+        return;
+    }
+    Say("图片已保存：" + QDir::toNativeSeparators(path));
 }
 
 QMenu* PanelShare::Menu(QWidget* parent)

@@ -13,6 +13,7 @@
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
 #include "ui/session/BeastSession.h"
+#include "ui/widgets/StatusLine.h"
 
 namespace {
 BeastSession* Session = nullptr;
@@ -54,7 +55,8 @@ void CreateWindows()
     AboutForm.MakeOnFirstUse([]() -> TAboutForm* { return new TAboutForm(Form1); });
 
     Form1->SetPanel(Form2, &Form2->ImageList1);
-    PanelShare::Attach(Form2, Session, {Form1->UndoAction, Form1->RedoAction});
+    PanelShare::Attach(Form2, Session, {Form1->UndoAction, Form1->RedoAction},
+                       [](const QString& text) { Form1->Status->SetStatus(text); });
     QObject::connect(Session, &BeastSession::Changed, Form1, &TForm1::ShowStatus);
     QObject::connect(Session, &BeastSession::Changed, Form2, &TForm2::ShowChange);
     QObject::connect(Session, &BeastSession::BusyChanged, Form1, [](bool busy) { Form1->SetActionsEnabled(!busy); });

@@ -5,6 +5,7 @@
 
 #include "engine/pet.h"
 #include "ui/model/BeastChange.h"
+#include "ui/model/PictureFile.h"
 #include "ui/model/RecordText.h"
 #include "ui/model/ShareCard.h"
 #include "ui/model/SlotMark.h"
@@ -152,4 +153,18 @@ TEST(ShareCard, NamesTheGradeAndEverySkillTheIconsCannot)
     pet.Skills.clear();
     pet.CertifiedSkill.clear();
     EXPECT_EQ(ShareCard::Lines(pet, RollGrade::Result{}), (Names{"芙蓉仙子　鉴定 不评级", "技能：无"}));
+}
+
+TEST(PictureFile, NamesSuffixesAndFullDisks)
+{
+    EXPECT_EQ(PictureFile::DefaultName("芙蓉仙子", "优秀", "20261210-071530"), "芙蓉仙子-优秀-20261210-071530.png");
+    EXPECT_EQ(PictureFile::DefaultName("a/b:c*?\"<>|\\\t", "不评级", "1"), "a_b_c________-不评级-1.png");
+    EXPECT_EQ(PictureFile::WithPngSuffix("/tmp/卡片"), "/tmp/卡片.png");
+    EXPECT_EQ(PictureFile::WithPngSuffix("/tmp/卡片.PNG"), "/tmp/卡片.PNG");
+    EXPECT_EQ(PictureFile::WithPngSuffix("/tmp/卡片.jpg"), "/tmp/卡片.jpg.png");
+    EXPECT_EQ(PictureFile::WithPngSuffix("png"), "png.png");
+    EXPECT_EQ(PictureFile::Failure(200000, 3000, "No space left on device"),
+              "磁盘空间不足：图片需要 196 KB，这里只剩 3 KB。");
+    EXPECT_EQ(PictureFile::Failure(200000, 1 << 30, "Permission denied"), "Permission denied");
+    EXPECT_EQ(PictureFile::Failure(1, 2, ""), "无法写入图片文件。");
 }

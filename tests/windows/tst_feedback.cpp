@@ -1,9 +1,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -235,6 +237,55 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"召唤兽.png"});
         QVERIFY(QFileInfo(dir.filePath("占用.png")).isDir());
+    }
+
+    // Through the program's own dialog: the suggested name is the beast,
+    // its grade and the time; ".png" is added; the folder is kept for the
+    // next save; the status line says where the picture went; a cancelled
+    // dialog leaves no settings file behind.
+    void savingThroughTheDialogNamesReportsAndForgetsNothing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QStandardPaths::setTestModeEnabled(true);
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QFile::remove(config + "/QtProject.conf");
+        QString suggested;
+        {
+            ModalWatcher watcher;
+            watcher.onNext([&](QWidget* w) {
+                auto* dialog = qobject_cast<QFileDialog*>(w);
+                QVERIFY(dialog);
+                suggested = dialog->selectedFiles().value(0);
+                dialog->setDirectory(dir.path());
+                dialog->selectFile(dir.filePath("卡片"));
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            PanelShare::SaveWithDialog(Form1);
+        }
+        const QString grade = Form2->Grade()->Text();
+        QVERIFY2(QFileInfo(suggested).fileName().startsWith("芙蓉仙子-" + grade + "-"), qPrintable(suggested));
+        QVERIFY(suggested.endsWith(".png"));
+        QVERIFY(QFileInfo::exists(dir.filePath("卡片.png")));
+        QCOMPARE(Form1->Status->FullText(), "图片已保存：" + QDir::toNativeSeparators(dir.filePath("卡片.png")));
+        {
+            ModalWatcher watcher;
+            watcher.onNext([&](QWidget* w) {
+                suggested = qobject_cast<QFileDialog*>(w)->directory().absolutePath();
+                w->close();
+            });
+            PanelShare::SaveWithDialog(Form1);
+        }
+        QCOMPARE(suggested, QDir(dir.path()).absolutePath());
+        QVERIFY(!QFileInfo::exists(config + "/QtProject.conf"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"卡片.png"});
+        QStandardPaths::setTestModeEnabled(false);
+    }
+
+    void copyingSaysSo()
+    {
+        QVERIFY(PanelShare::Copy());
+        QCOMPARE(Form1->Status->FullText(), QString("已复制图片（召唤兽、鉴定和技能）"));
     }
 
     void recordWindowChartsTheWaits()
