@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "ui/IconCredits.h"
 #include "ui/widgets/CentredOver.h"
 #include "ui/widgets/FirstLinkOnTab.h"
-#include "ui/IconCredits.h"
 
 namespace {
 
@@ -83,9 +83,13 @@ void TCreditsWindow::createIconList()
             credit.pictures.empty() ? QStringLiteral("面板装饰或程序图标") : FromView(credit.pictures);
         auto* item = new QTreeWidgetItem(
             IconList, {FromView(credit.icon), FromView(credit.author), pictures, FromView(credit.licence)});
+        item->setToolTip(2, pictures);
         item->setToolTip(3, FromView(credit.licenceUrl));
     }
+    // Icon, author and licence in full; the pictures an icon went into take
+    // what is left, elided, with the whole list in the tooltip.
     IconList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    IconList->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     IconList->header()->setStretchLastSection(false);
     IconList->setCurrentItem(IconList->topLevelItem(0));
     layout()->addWidget(IconList);

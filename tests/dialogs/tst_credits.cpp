@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMap>
 #include <QPushButton>
@@ -106,6 +107,18 @@ void TestCredits::windowListsTheTable()
         QVERIFY(window.Intro->text().contains(FromView(credit.licenceUrl)));
     }
     QVERIFY(window.Intro->openExternalLinks());
+    // The licence column is never cut: it keeps the width of its longest
+    // entry, and only the pictures' column gives way.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QHeaderView* header = window.IconList->header();
+    QVERIFY(header->sectionSize(3) >= header->sectionSizeHint(3));
+    for (int row = 0; row < window.IconList->topLevelItemCount(); ++row) {
+        const QString licence = window.IconList->topLevelItem(row)->text(3);
+        QVERIFY2(header->sectionSize(3) > window.IconList->fontMetrics().horizontalAdvance(licence),
+                 qPrintable(licence));
+    }
+    QVERIFY(header->length() <= window.IconList->viewport()->width());
 }
 
 void TestCredits::keyboardScrollsAndCloses_data()

@@ -21,17 +21,17 @@
 #include "LeakCheck.h"
 #include "ui/About.h"
 #include "ui/RecordWindow.h"
-#include "ui/skin/Skin.h"
-#include "ui/skin/SkinColours.h"
-#include "ui/skin/SkinPainting.h"
-#include "ui/skin/SkinPalette.h"
-#include "ui/skin/SkinStyle.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Windows.h"
 #include "ui/petdiy.h"
 #include "ui/petmodify.h"
+#include "ui/skin/Skin.h"
+#include "ui/skin/SkinColours.h"
+#include "ui/skin/SkinPainting.h"
+#include "ui/skin/SkinPalette.h"
+#include "ui/skin/SkinStyle.h"
 
 namespace {
 
@@ -182,8 +182,11 @@ void TestSkin::desktopPaletteIsIgnored()
     QApplication::setPalette(desktop, "QLabel");
     QApplication::setPalette(desktop, "QAbstractButton");
     QToolTip::setPalette(desktop);
+    // As "-stylesheet" on the command line leaves it.
+    qApp->setStyleSheet("QWidget { color: white; background: black; }");
 
     InstallSkin(*qApp);
+    QCOMPARE(qApp->styleSheet(), QString());
 
     const QPalette skin = SkinPalette();
     for (int group = 0; group < QPalette::NColorGroups; ++group)
@@ -236,7 +239,8 @@ void TestSkin::groupTitlesClearTheirFrames()
             option.text = box->title();
             option.textAlignment = box->alignment();
             option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-            const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+            const QRect title =
+                box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
             // The frame line is the one thing drawn in light wood; it must
             // be there, and every row of it lie below the title.
             const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -250,7 +254,10 @@ void TestSkin::groupTitlesClearTheirFrames()
                     }
             QVERIFY2(linePixels > box->width(), qPrintable(box->title()));
             if (lineTop <= title.bottom())
-                crossed << QStringLiteral("%1 (line at %2, title down to %3)").arg(box->title()).arg(lineTop).arg(title.bottom());
+                crossed << QStringLiteral("%1 (line at %2, title down to %3)")
+                               .arg(box->title())
+                               .arg(lineTop)
+                               .arg(title.bottom());
         }
     }
     titles.sort();

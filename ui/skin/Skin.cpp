@@ -20,7 +20,9 @@ const char* const ThemedClasses[] = {
 
 void InstallSkin(QApplication& app)
 {
-    Q_UNUSED(app);
+    // The program takes no style sheet: one given on the command line
+    // (-stylesheet) would half-apply over the skin and make text unreadable.
+    app.setStyleSheet(QString());
     // The style first: setting it reloads the theme's class palettes.
     QApplication::setStyle(new SkinStyle);
     const QPalette palette = SkinPalette();
