@@ -52,6 +52,14 @@ constexpr int MarkerLeft = 434;
 constexpr int MarkerWidth = 15;
 constexpr int MarkerBottom = 364;
 
+// Every setAccessibleName tells screen readers of a new name, even the same
+// one again: a redraw that changes nothing must stay silent.
+void Rename(QWidget* widget, const QString& name)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
 // The certification frame: the four 3-pixel edge strips of the frame icon.
 const QRect FrameStrips[] = {QRect(0, 0, 40, 3), QRect(0, 0, 3, 40), QRect(0, 37, 40, 3), QRect(37, 0, 3, 40)};
 }  // namespace
@@ -162,7 +170,7 @@ void TForm2::SetValue(int number, const std::string& text)
 {
     AutoSizeLabel* label = values_[number - 1];
     label->setText(QString::fromStdString(text));
-    label->setAccessibleName(QString::fromUtf8(Places[number - 1].caption) + " " + label->fullText());
+    Rename(label, QString::fromUtf8(Places[number - 1].caption) + " " + label->fullText());
 }
 
 void TForm2::contextMenuEvent(QContextMenuEvent* event)
@@ -206,7 +214,7 @@ void TForm2::RefreshPicture()
         pictureIndex_ = index;
         // Decoded only when first shown, so start-up reads one JPEG, not 24.
         picture_->setPixmap(ArtPixmap::Load(QString(":/art/beast_%1.jpg").arg(index, 2, 10, QChar('0'))));
-        picture_->setAccessibleName(QString::fromStdString(CurrentBeast->Name));
+        Rename(picture_, QString::fromStdString(CurrentBeast->Name));
     }
     emit Refreshed(BeastChange::Picture);
 }
@@ -244,7 +252,7 @@ void TForm2::RefreshSkills()
         QLabel* slot = slots_[s - 1];
         slot->setPixmap(SlotPicture(entry));
         slot->setToolTip(QString::fromStdString(PanelText::ToolTip(entry)));
-        slot->setAccessibleName(QString::fromStdString(PanelText::SlotName(entry, s)));
+        Rename(slot, QString::fromStdString(PanelText::SlotName(entry, s)));
     }
     RefreshMoreSkillsMarker();
     emit Refreshed(BeastChange::Skills);
@@ -286,7 +294,7 @@ void TForm2::RefreshMoreSkillsMarker()
     moreSkills_->show();
     moreSkills_->move(MarkerLeft + (MarkerWidth - moreSkills_->width()) / 2, MarkerBottom - moreSkills_->height());
     moreSkills_->setToolTip(names.join("\n"));
-    moreSkills_->setAccessibleName(QString("另有技能：") + names.join("、"));
+    Rename(moreSkills_, QString("另有技能：") + names.join("、"));
 }
 
 void TForm2::ShowMark(const BeastChange& change)

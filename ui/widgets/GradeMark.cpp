@@ -37,8 +37,11 @@ void GradeMark::Show(const QString& text, Tone tone, const QStringList& details,
 {
     text_ = text;
     tone_ = tone;
-    setAccessibleName("鉴定：" + text);
-    setAccessibleDescription(details.join(QStringLiteral("；")));
+    // A name or description set again is announced again: only changes.
+    if (accessibleName() != "鉴定：" + text)
+        setAccessibleName("鉴定：" + text);
+    if (accessibleDescription() != details.join(QStringLiteral("；")))
+        setAccessibleDescription(details.join(QStringLiteral("；")));
     setToolTip(details.join('\n'));
     setGeometry(QRect(at, sizeHint()));
     raise();

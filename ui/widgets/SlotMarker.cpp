@@ -21,7 +21,8 @@ SlotMarker::SlotMarker(QWidget* parent) : QWidget(parent)
 void SlotMarker::Mark(const QRect& slot, const QString& sign, const QString& description)
 {
     sign_ = sign;
-    setAccessibleName(description);
+    if (accessibleName() != description)  // a name set again is announced again
+        setAccessibleName(description);
     if (sign.isEmpty()) {
         hide();
         return;
