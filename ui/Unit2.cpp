@@ -13,6 +13,7 @@
 #include "ui/model/RollGrade.h"
 #include "ui/model/SlotMark.h"
 #include "ui/skin/Fonts.h"
+#include "ui/widgets/AccessibleText.h"
 #include "ui/widgets/ArtPixmap.h"
 #include "ui/widgets/AutoSizeLabel.h"
 #include "ui/widgets/GradeMark.h"
@@ -51,14 +52,6 @@ const Place Places[23] = {
 constexpr int MarkerLeft = 434;
 constexpr int MarkerWidth = 15;
 constexpr int MarkerBottom = 364;
-
-// Every setAccessibleName tells screen readers of a new name, even the same
-// one again: a redraw that changes nothing must stay silent.
-void Rename(QWidget* widget, const QString& name)
-{
-    if (widget->accessibleName() != name)
-        widget->setAccessibleName(name);
-}
 
 // The certification frame: the four 3-pixel edge strips of the frame icon.
 const QRect FrameStrips[] = {QRect(0, 0, 40, 3), QRect(0, 0, 3, 40), QRect(0, 37, 40, 3), QRect(37, 0, 3, 40)};
@@ -170,7 +163,7 @@ void TForm2::SetValue(int number, const std::string& text)
 {
     AutoSizeLabel* label = values_[number - 1];
     label->setText(QString::fromStdString(text));
-    Rename(label, QString::fromUtf8(Places[number - 1].caption) + " " + label->fullText());
+    SetAccessibleNameIfChanged(label, QString::fromUtf8(Places[number - 1].caption) + " " + label->fullText());
 }
 
 void TForm2::contextMenuEvent(QContextMenuEvent* event)
@@ -214,7 +207,7 @@ void TForm2::RefreshPicture()
         pictureIndex_ = index;
         // Decoded only when first shown, so start-up reads one JPEG, not 24.
         picture_->setPixmap(ArtPixmap::Load(QString(":/art/beast_%1.jpg").arg(index, 2, 10, QChar('0'))));
-        Rename(picture_, QString::fromStdString(CurrentBeast->Name));
+        SetAccessibleNameIfChanged(picture_, QString::fromStdString(CurrentBeast->Name));
     }
     emit Refreshed(BeastChange::Picture);
 }
@@ -252,7 +245,7 @@ void TForm2::RefreshSkills()
         QLabel* slot = slots_[s - 1];
         slot->setPixmap(SlotPicture(entry));
         slot->setToolTip(QString::fromStdString(PanelText::ToolTip(entry)));
-        Rename(slot, QString::fromStdString(PanelText::SlotName(entry, s)));
+        SetAccessibleNameIfChanged(slot, QString::fromStdString(PanelText::SlotName(entry, s)));
     }
     RefreshMoreSkillsMarker();
     emit Refreshed(BeastChange::Skills);
@@ -294,7 +287,7 @@ void TForm2::RefreshMoreSkillsMarker()
     moreSkills_->show();
     moreSkills_->move(MarkerLeft + (MarkerWidth - moreSkills_->width()) / 2, MarkerBottom - moreSkills_->height());
     moreSkills_->setToolTip(names.join("\n"));
-    Rename(moreSkills_, QString("另有技能：") + names.join("、"));
+    SetAccessibleNameIfChanged(moreSkills_, QString("另有技能：") + names.join("、"));
 }
 
 void TForm2::ShowMark(const BeastChange& change)

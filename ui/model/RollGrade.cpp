@@ -63,14 +63,28 @@ GrowthPlace PlaceOf(const std::vector<double>& growths, double growth)
     return place;
 }
 
-// (above * total + same * battleAtLeast) / (choices * total): a higher
-// growth, or the same one and a battle sum at least as high. Below 2^64 for
-// choices <= MaxGrowthChoices and total < 2^61.
-Fraction ShareOf(const GrowthPlace& place, std::size_t choices, uint64_t battleAtLeast, uint64_t total)
+// Rolls at least as good, of all: a higher growth, or the same one and a
+// battle sum at least as high, out of choices times battle rolls. Both stay
+// below 2^64 for choices <= MaxGrowthChoices and total < 2^61.
+struct AtLeastRolls {
+    Wide rolls = 0;
+    Wide all = 1;
+};
+
+AtLeastRolls RollsAtLeast(const GrowthPlace& place, std::size_t choices, uint64_t battleAtLeast, uint64_t total)
 {
-    const Wide rolls = Wide{place.above} * total + Wide{place.same} * battleAtLeast;
-    const Wide all = Wide{choices} * total;
-    return BookOdds::Reduced(static_cast<uint64_t>(rolls), static_cast<uint64_t>(all));
+    return {Wide{place.above} * total + Wide{place.same} * battleAtLeast, Wide{choices} * total};
+}
+
+// 极品 when rolls/all <= 1/100, 优秀 when <= 1/10: compared in 128 bits,
+// where 100 times a 64-bit count cannot wrap.
+RollGrade::Level LevelOf(Wide rolls, Wide all)
+{
+    if (100 * rolls <= all)
+        return RollGrade::Level::Superb;
+    if (10 * rolls <= all)
+        return RollGrade::Level::Good;
+    return RollGrade::Level::Common;
 }
 // a + b for two shares of one template: both denominators divide choices
 // times battle rolls (< 2^64), and so does their least common multiple.
@@ -123,21 +137,23 @@ RollGrade::SumCounts RollGrade::SumsOf(const std::array<Range, 6>& ranges)
     return sums;
 }
 
-Fraction RollGrade::ShareAtLeast(const SumCounts& sums, const std::string& growthChoices, double growth,
-                                 int64_t battleSum)
-{
-    uint64_t better = 0;
-    const int64_t first = std::max<int64_t>(0, battleSum - sums.Lowest);
-    for (auto s = static_cast<std::size_t>(first); s < sums.Counts.size(); ++s)
-        better += sums.Counts[s];
-    return ShareAtLeast(growthChoices, growth, better, sums.Total);
-}
-
-Fraction RollGrade::ShareAtLeast(const std::string& growthChoices, double growth, uint64_t battleAtLeast,
-                                 uint64_t total)
+std::vector<RollGrade::Level> RollGrade::LevelsBySum(const SumCounts& sums, const std::string& growthChoices,
+                                                     double growth)
 {
     const std::vector<double> growths = GrowthValues(growthChoices);
-    return ShareOf(PlaceOf(growths, growth), growths.size(), battleAtLeast, total);
+    if (!Supported(growths))
+        return {};
+    const GrowthPlace place = PlaceOf(growths, growth);
+    if (place.same == 0)
+        return {};
+    std::vector<Level> levels(sums.Counts.size());
+    uint64_t atLeast = 0;  // battle rolls with a sum at least this one
+    for (std::size_t s = sums.Counts.size(); s-- > 0;) {
+        atLeast += sums.Counts[s];
+        const AtLeastRolls share = RollsAtLeast(place, growths.size(), atLeast, sums.Total);
+        levels[s] = LevelOf(share.rolls, share.all);
+    }
+    return levels;
 }
 
 RollGrade::Result RollGrade::Of(const TPet& beast)
@@ -169,7 +185,8 @@ RollGrade::Result RollGrade::Of(const TPet& beast)
         better += sums.Counts[s];
     result.BattleAtLeast = BookOdds::Reduced(better, sums.Total);
     result.LifespanAtLeast = result.AptitudeAtLeast[Lifespan];
-    result.AtLeast = ShareOf(place, growths.size(), better, sums.Total);
+    const AtLeastRolls share = RollsAtLeast(place, growths.size(), better, sums.Total);
+    result.AtLeast = BookOdds::Reduced(static_cast<uint64_t>(share.rolls), static_cast<uint64_t>(share.all));
     result.Grade = LevelFor(result.AtLeast);
     result.Valid = true;
     return result;
@@ -183,20 +200,15 @@ std::array<Fraction, 3> RollGrade::LevelShares(const std::array<int32_t, 7>& tem
     const std::vector<double> growths = GrowthValues(growthChoices);
     if (sums.Counts.empty() || !Supported(growths))
         return shares;
-    // Tails: rolls with a battle sum at least Lowest + s.
-    std::vector<uint64_t> tail(sums.Counts.size() + 1, 0);
-    for (std::size_t s = sums.Counts.size(); s-- > 0;)
-        tail[s] = tail[s + 1] + sums.Counts[s];
     std::array<Wide, 3> rolls{};  // out of choices times battle rolls
     std::vector<double> distinct = growths;
     std::sort(distinct.begin(), distinct.end());
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
     for (double growth : distinct) {
-        const GrowthPlace place = PlaceOf(growths, growth);
-        for (std::size_t s = 0; s < sums.Counts.size(); ++s) {
-            const Level level = LevelFor(ShareOf(place, growths.size(), tail[s], sums.Total));
-            rolls[static_cast<std::size_t>(level)] += Wide{place.same} * sums.Counts[s];
-        }
+        const auto same = static_cast<uint64_t>(std::count(growths.begin(), growths.end(), growth));
+        const std::vector<Level> levels = LevelsBySum(sums, growthChoices, growth);
+        for (std::size_t s = 0; s < sums.Counts.size(); ++s)
+            rolls[static_cast<std::size_t>(levels[s])] += Wide{same} * sums.Counts[s];
     }
     const auto all = static_cast<uint64_t>(Wide{growths.size()} * sums.Total);
     for (std::size_t level = 0; level < shares.size(); ++level)
@@ -206,12 +218,7 @@ std::array<Fraction, 3> RollGrade::LevelShares(const std::array<int32_t, 7>& tem
 
 RollGrade::Level RollGrade::LevelFor(Fraction atLeast)
 {
-    // n/d <= 1/100 exactly when 100 n <= d, in 128 bits for any 64-bit n.
-    if (Wide{100} * atLeast.Numerator <= atLeast.Denominator)
-        return Level::Superb;
-    if (Wide{10} * atLeast.Numerator <= atLeast.Denominator)
-        return Level::Good;
-    return Level::Common;
+    return LevelOf(atLeast.Numerator, atLeast.Denominator);
 }
 
 std::string RollGrade::LevelName(Level level)

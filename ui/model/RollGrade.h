@@ -89,17 +89,11 @@ public:
     // product of their sizes below 2^61), such as a template's ranges cut
     // at a minimum.
     static SumCounts SumsOf(const std::array<Range, 6>& ranges);
-    // The share of rolls at least as good as one of growth `growth` and
-    // battle sum `battleSum`, against a template's battle sums and growth
-    // choices (as GrowthChoices lists them). Precondition: `growth` is one
-    // of the choices, there are at most MaxGrowthChoices of them, and
-    // `sums` has counts.
-    static Fraction ShareAtLeast(const SumCounts& sums, const std::string& growthChoices, double growth,
-                                 int64_t battleSum);
-    // The same from the number of battle rolls at least as good, out of
-    // `total`.
-    static Fraction ShareAtLeast(const std::string& growthChoices, double growth, uint64_t battleAtLeast,
-                                 uint64_t total);
+    // The level of a roll of growth `growth` for every battle sum of a
+    // template (`sums`: its BattleSums), indexed by sum - sums.Lowest; one
+    // pass over the sums, no fraction reduced. Empty when the growth choices
+    // are unsupported or `growth` is none of them.
+    static std::vector<Level> LevelsBySum(const SumCounts& sums, const std::string& growthChoices, double growth);
     // Grades `beast` against its own TemplateAptitudes and GrowthChoices.
     static Result Of(const TPet& beast);
 

@@ -15,7 +15,8 @@ RollSearchResult RollSearch::Run(const std::vector<std::string>& catalogue, cons
         }
         beast.LoadBeast(templateName);
         ++result.rolls;
-        if (target.MetBy(beast)) {
+        const RollGrade::Result grade = RollGrade::Of(beast);
+        if (target.MetBy(beast, grade)) {
             result.kept = beast;
             result.keptAt = result.rolls;
             result.end = RollSearchResult::End::Met;
@@ -23,7 +24,6 @@ RollSearchResult RollSearch::Run(const std::vector<std::string>& catalogue, cons
             break;
         }
         // The best so far: the smallest share of rolls at least as good.
-        const RollGrade::Result grade = RollGrade::Of(beast);
         const Fraction share = grade.Valid ? grade.AtLeast : Fraction{1, 1};
         const bool better = static_cast<unsigned __int128>(share.Numerator) * best.Denominator
             < static_cast<unsigned __int128>(best.Numerator) * share.Denominator;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "engine/pet.h"
@@ -61,6 +60,16 @@ std::vector<double> GrowthValues(const std::string& choices)
     return values;
 }
 
+std::string Decimal(Wide value)
+{
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
+        value /= 10;
+    } while (value != 0);
+    return digits;
+}
+
 uint64_t Choose(uint64_t n, uint64_t k)
 {
     uint64_t result = 1;
@@ -104,6 +113,11 @@ long double RollChance::Value() const
 
 bool RollTarget::MetBy(const TPet& beast) const
 {
+    return MetBy(beast, MinLevel == RollGrade::Level::Common ? RollGrade::Result{} : RollGrade::Of(beast));
+}
+
+bool RollTarget::MetBy(const TPet& beast, const RollGrade::Result& grade) const
+{
     int64_t battleSum = 0;
     for (std::size_t k = 0; k < 7; ++k) {
         if (beast.Aptitudes[k] < MinAptitudes[k])
@@ -116,10 +130,7 @@ bool RollTarget::MetBy(const TPet& beast) const
     for (const std::string& skill : Skills)
         if (std::find(beast.Skills.begin(), beast.Skills.end(), skill) == beast.Skills.end())
             return false;
-    if (MinLevel == RollGrade::Level::Common)
-        return true;
-    const RollGrade::Result grade = RollGrade::Of(beast);
-    return grade.Valid && grade.Grade >= MinLevel;
+    return MinLevel == RollGrade::Level::Common || (grade.Valid && grade.Grade >= MinLevel);
 }
 
 RollOdds::RollOdds(const TPet& beast, const RollTarget& target)
@@ -139,24 +150,18 @@ RollOdds::RollOdds(const TPet& beast, const RollTarget& target)
             return;
     }
     const RollGrade::SumCounts sums = RollGrade::SumsOf({cut[0], cut[1], cut[2], cut[3], cut[4], cut[5]});
-    // Battle rolls at least as good as each sum, for the grade.
-    std::vector<uint64_t> tail(all.Counts.size() + 1, 0);
-    for (std::size_t s = all.Counts.size(); s-- > 0;)
-        tail[s] = tail[s + 1] + all.Counts[s];
     // Rolls of aptitudes and growth that meet the target, out of all
     // (choices times battle rolls).
     Wide met = 0;
     for (const double growth : growths) {
         if (growth < target.MinGrowth)
             continue;
+        const std::vector<RollGrade::Level> levels = RollGrade::LevelsBySum(all, beast.GrowthChoices, growth);
         for (std::size_t s = 0; s < sums.Counts.size(); ++s) {
             const int64_t sum = sums.Lowest + static_cast<int64_t>(s);
             if (sums.Counts[s] == 0 || sum < target.MinBattleSum)
                 continue;
-            if (target.MinLevel != RollGrade::Level::Common
-                && RollGrade::LevelFor(RollGrade::ShareAtLeast(
-                       beast.GrowthChoices, growth, tail[static_cast<std::size_t>(sum - all.Lowest)], all.Total))
-                    < target.MinLevel)
+            if (levels[static_cast<std::size_t>(sum - all.Lowest)] < target.MinLevel)
                 continue;
             met += sums.Counts[s];
         }
@@ -190,11 +195,16 @@ std::vector<std::string> RollOdds::Lines() const
         return {"这种召唤兽超出评级支持的范围，算不出几率。"};
     if (!Possible())
         return {"没有一只能满足这些条件。"};
-    const long double p = chance_.Value();
-    char percent[32];
-    std::snprintf(percent, sizeof percent, p >= 0.0001L ? "%.2Lf%%" : "%.2Le%%", p * 100);
-    const auto whole = [](long double v) { return std::to_string(static_cast<uint64_t>(std::llround(v))); };
-    return {"每只满足条件的几率：" + std::string(percent) + "（约 " + whole(MeanRolls()) + " 只中 1 只）",
-            "平均要洗约 " + whole(MeanRolls()) + " 只；一半把握 " + std::to_string(MedianRolls()) + " 只以内，九成把握 "
+    // From the exact fraction, half up, in integers: the percentage to
+    // hundredths and the mean wait 1/p to whole rolls.
+    const Wide n = chance_.Numerator;
+    const Wide d = chance_.Denominator;
+    const Wide hundredths = (2 * n * 10000 + d) / (2 * d);
+    const std::string percent = hundredths == 0
+        ? std::string("不到 0.01%")
+        : Decimal(hundredths / 100) + "." + (hundredths % 100 < 10 ? "0" : "") + Decimal(hundredths % 100) + "%";
+    const std::string mean = Decimal((2 * d + n) / (2 * n));
+    return {"每只满足条件的几率：" + percent + "（约 " + mean + " 只中 1 只）",
+            "平均要洗约 " + mean + " 只；一半把握 " + std::to_string(MedianRolls()) + " 只以内，九成把握 "
                 + std::to_string(Percentile90Rolls()) + " 只以内"};
 }

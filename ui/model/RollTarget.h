@@ -28,6 +28,8 @@ struct RollTarget {
 
     // Whether `beast` (a fresh roll of its template) meets every condition.
     bool MetBy(const TPet& beast) const;
+    // The same with the beast's grade worked out already (RollGrade::Of).
+    bool MetBy(const TPet& beast, const RollGrade::Result& grade) const;
 };
 
 // An exact chance: Numerator / Denominator, in 128 bits.

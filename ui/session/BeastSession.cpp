@@ -89,9 +89,8 @@ const TPet& BeastSession::Beast() const
 
 void BeastSession::Start(const std::string& templateName)
 {
-    starting_ = true;
     Roll(templateName);
-    starting_ = false;
+    undo_.clear();  // nothing comes before the run's first beast
 }
 
 void BeastSession::Restore(const TPet& beast, const RollGrade::Result& grade, BeastChange::Kind kind,
@@ -207,7 +206,7 @@ void BeastSession::Publish(BeastChange change, uint64_t written)
     const auto& lines = record_.Lines();
     const std::size_t fresh = std::min<std::size_t>(record_.LinesWritten() - written, lines.size());
     change.lines.assign(lines.end() - static_cast<std::ptrdiff_t>(fresh), lines.end());
-    if (!starting_ && Undoable(change))
+    if (Undoable(change))
         undo_.push(new BeastCommand(*this, QString::fromStdString(UndoText(change)), {change.before, gradeBefore},
                                     {change.after, change.grade}));
     emit Changed(change);

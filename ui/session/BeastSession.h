@@ -135,7 +135,6 @@ private:
     BookRecord record_;
     RollGrade::Result grade_;
     QUndoStack undo_;
-    bool starting_ = false;  // the start-up roll, which nothing undoes
     QThread* worker_ = nullptr;
     std::atomic<bool> stopWork_{false};
     QElapsedTimer workClock_;

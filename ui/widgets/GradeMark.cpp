@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ui/skin/SkinColours.h"
+#include "ui/widgets/AccessibleText.h"
 
 namespace {
 constexpr int PadX = 5;
@@ -37,11 +38,8 @@ void GradeMark::Show(const QString& text, Tone tone, const QStringList& details,
 {
     text_ = text;
     tone_ = tone;
-    // A name or description set again is announced again: only changes.
-    if (accessibleName() != "鉴定：" + text)
-        setAccessibleName("鉴定：" + text);
-    if (accessibleDescription() != details.join(QStringLiteral("；")))
-        setAccessibleDescription(details.join(QStringLiteral("；")));
+    SetAccessibleNameIfChanged(this, "鉴定：" + text);
+    SetAccessibleDescriptionIfChanged(this, details.join(QStringLiteral("；")));
     setToolTip(details.join('\n'));
     setGeometry(QRect(at, sizeHint()));
     raise();

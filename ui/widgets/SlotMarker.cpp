@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ui/skin/SkinColours.h"
+#include "ui/widgets/AccessibleText.h"
 
 namespace {
 constexpr int Inset = 3;  // inside the certification frame's 3-pixel strips
@@ -21,8 +22,7 @@ SlotMarker::SlotMarker(QWidget* parent) : QWidget(parent)
 void SlotMarker::Mark(const QRect& slot, const QString& sign, const QString& description)
 {
     sign_ = sign;
-    if (accessibleName() != description)  // a name set again is announced again
-        setAccessibleName(description);
+    SetAccessibleNameIfChanged(this, description);
     if (sign.isEmpty()) {
         hide();
         return;
