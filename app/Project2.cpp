@@ -1,10 +1,12 @@
 // The program's main routine: sets up the application, creates every window
-// hidden, in order, then shows the main window and runs the event loop.
+// hidden, in order, then shows the main window, opens the store of kept
+// beasts once it is on screen, and runs the event loop.
 #include <QApplication>
 
 #include "ui/Application.h"
 #include "ui/skin/Skin.h"
 #include "ui/Windows.h"
+#include "ui/store/BeastStore.h"
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +16,7 @@ int main(int argc, char* argv[])
     InstallSkin(app);
     CreateWindows();
     ShowMainWindow();
+    OpenStoreWhenShown(BeastStore::DefaultPath());
     const int result = QApplication::exec();
     DestroyWindows();
     return result;

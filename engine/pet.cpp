@@ -137,6 +137,19 @@ void TPet::SplitText(const std::string& text, char separator, std::vector<std::s
 
 bool TPet::LoadBeast(const std::string& name)
 {
+    if (!LoadTemplate(name))
+        return false;
+    RollAptitudes();
+    RollGrowth();
+    RollElement();
+    RollSkills();
+    RollPoints(Level);
+    ComputeAttributes(Level);
+    return true;
+}
+
+bool TPet::LoadTemplate(const std::string& name)
+{
     std::vector<std::string> fields;
     if (!FindTemplate(name, fields))
         return false;
@@ -166,13 +179,6 @@ bool TPet::LoadBeast(const std::string& name)
     GrowthChoices = fields[GrowthField];
     InnateSkills = fields[InnateField];
     FixedSkills = fields[FixedField];
-
-    RollAptitudes();
-    RollGrowth();
-    RollElement();
-    RollSkills();
-    RollPoints(Level);
-    ComputeAttributes(Level);
     return true;
 }
 

@@ -59,6 +59,11 @@ public:
     // integer, a growth choice that is not a plain decimal, an empty growth
     // list). Nothing is drawn then.
     bool LoadBeast(const std::string& name);
+    // The first part of LoadBeast, with no draw: finds and checks the
+    // template the same way and writes Name, Level 0 and the four template
+    // fields; every other field stays as it was. False leaves the record
+    // exactly as it was.
+    bool LoadTemplate(const std::string& name);
 
     // Scans every catalogue line; where the text before the first ";" equals
     // `name`, splits the whole line at ";" into `fields`. With several matches

@@ -42,7 +42,7 @@ forbid(ui/model "\"ui/(widgets|skin)/|${window}" "window models use no controls"
 forbid(ui/widgets "${window}" "controls use no window")
 forbid(ui/skin "${window}" "the skin uses no window")
 
-set(windows Unit1 Unit2 Unit3 petmodify petdiy About RecordWindow PlannerWindow RollWindow CreditsWindow)
+set(windows Unit1 Unit2 Unit3 petmodify petdiy About RecordWindow PlannerWindow RollWindow StableWindow CreditsWindow)
 list(JOIN windows "|" any_window)
 forbid(ui/session "\"ui/(${any_window})\\.h\"" "the session knows no window")
 file(GLOB_RECURSE program RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/ui/*.h ${SOURCE_DIR}/ui/*.cpp

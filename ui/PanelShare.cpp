@@ -35,7 +35,8 @@ QPointer<QWidget> Panel;
 QPointer<const BeastSession> Session;
 QList<QPointer<QAction>> More;
 std::function<void(const QString&)> Report;
-QString LastFolder;  // where the last picture of this run went
+QString LastFolder;  // where the last picture went
+const QString FolderKey = QStringLiteral("pictures/folder");
 
 void Say(const QString& text)
 {
@@ -161,6 +162,10 @@ void PanelShare::SaveWithDialog(QWidget* parent)
     const QImage image = Picture();
     if (image.isNull())
         return;
+    // The folder of the last saved picture, kept in the store across runs.
+    BeastStore* store = Session ? Session->Store() : nullptr;
+    if (LastFolder.isEmpty() && store)
+        LastFolder = store->Setting(FolderKey);
     const QString folder =
         LastFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) : LastFolder;
     const bool known = Session && Session->HasBeast();
@@ -172,6 +177,8 @@ void PanelShare::SaveWithDialog(QWidget* parent)
         return;
     const QString path = QString::fromStdString(PictureFile::WithPngSuffix(chosen.toStdString()));
     LastFolder = QFileInfo(path).absolutePath();
+    if (store)
+        store->SetSetting(FolderKey, LastFolder);
     QString error;
     if (!Save(image, path, &error)) {
         Say("图片没有保存：" + error);

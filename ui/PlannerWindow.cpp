@@ -29,6 +29,9 @@
 #include "ui/widgets/JoinedLines.h"
 
 namespace {
+// Where the store keeps the planner's choices.
+const QString TargetsKey = QStringLiteral("planner/targets");
+const QString NumbersKey = QStringLiteral("planner/prices");
 const char* const ListNames[] = {"低级技能", "高级技能", "其他技能"};
 }  // namespace
 
@@ -45,7 +48,51 @@ PlannerWindow::PlannerWindow(BeastSession& session, QWidget* mainWindow)
     createSettings();
     createPlan();
     resize(940, 560);
+    restoreSettings();
     Refresh();
+}
+
+void PlannerWindow::restoreSettings()
+{
+    const BeastStore* store = session_.Store();
+    if (!store)
+        return;
+    restoring_ = true;
+    const QStringList numbers = store->Setting(NumbersKey).split(',');
+    const std::array<QSpinBox*, 4> spins = {LowPrice, HighPrice, FillerPrice, MinSkills};
+    if (numbers.size() == static_cast<int>(spins.size()))
+        for (std::size_t k = 0; k < spins.size(); ++k)
+            spins[k]->setValue(numbers[static_cast<int>(k)].toInt());
+    // Ticked in the order they were chosen, which the plan text follows.
+    for (const QString& target : store->Setting(TargetsKey).split(',', Qt::SkipEmptyParts))
+        for (QListWidget* list : Lists->findChildren<QListWidget*>())
+            for (QListWidgetItem* item : list->findItems(target, Qt::MatchExactly))
+                item->setCheckState(Qt::Checked);
+    restoring_ = false;
+    saved_ = SettingsText();
+}
+
+QString PlannerWindow::SettingsText() const
+{
+    QStringList targets;
+    for (const std::string& t : targets_)
+        targets << QString::fromStdString(t);
+    return targets.join(',') + QStringLiteral("|%1,%2,%3,%4")
+                                   .arg(LowPrice->value())
+                                   .arg(HighPrice->value())
+                                   .arg(FillerPrice->value())
+                                   .arg(MinSkills->value());
+}
+
+void PlannerWindow::saveSettings()
+{
+    BeastStore* store = session_.Store();
+    const QString now = SettingsText();
+    if (!store || restoring_ || now == saved_)
+        return;
+    saved_ = now;
+    store->SetSetting(TargetsKey, now.section('|', 0, 0));
+    store->SetSetting(NumbersKey, now.section('|', 1));
 }
 
 void PlannerWindow::ShowChange(const BeastChange& change)
@@ -210,6 +257,7 @@ void PlannerWindow::Refresh()
     nextBook_ = FromBeast->isChecked() ? report.NextBook : std::string();
     HitButton->setEnabled(!nextBook_.empty() && !Play->Playing());
     HitButton->setAccessibleDescription(nextBook_.empty() ? QString() : "下一本：" + QString::fromStdString(nextBook_));
+    saveSettings();
 }
 
 PlanProblem PlannerWindow::Settings() const

@@ -6,6 +6,8 @@
 // change of the beast through the session, and "按规划打一本" hits the
 // plan's next book through the session like any hit.
 
+#include <QString>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,10 +69,16 @@ private:
     PlanProblem Settings() const;
     std::shared_ptr<const PlanPlayer> MakePlayer() const;
     void holdChoices(bool running);
+    // The targets and prices are kept in the store between runs.
+    void restoreSettings();
+    void saveSettings();
+    QString SettingsText() const;
 
     BeastSession& session_;
     std::vector<std::string> targets_;
     std::vector<std::string> skills_;  // the beast's, as last told
     std::string certified_;
     std::string nextBook_;
+    QString saved_;
+    bool restoring_ = false;
 };

@@ -88,6 +88,7 @@ TForm1::TForm1(BeastSession& session, QWidget* parent) : QWidget(parent), sessio
     createStatusLine();
     createSearchButton();
     createUndoActions();
+    createStableActions();
     createShortcuts();
 }
 
@@ -248,6 +249,29 @@ void TForm1::createUndoActions()
     RedoAction->setObjectName("RedoAction");
     RedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addActions({UndoAction, RedoAction});
+}
+
+void TForm1::createStableActions()
+{
+    struct Entry {
+        QAction** action;
+        const char* name;
+        const char* text;
+        QKeySequence key;
+    };
+    const Entry entries[] = {
+        {&HistoryAction, "HistoryAction", "历史与收藏…", QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {&KeepAction, "KeepAction", "收藏当前…", QKeySequence(Qt::CTRL | Qt::Key_K)},
+        {&CopyCodeAction, "CopyCodeAction", "复制代码", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {&PasteCodeAction, "PasteCodeAction", "粘贴代码", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+        {&ContinueAction, "ContinueAction", "继续上次", QKeySequence()},
+    };
+    for (const Entry& entry : entries) {
+        *entry.action = new QAction(entry.text, this);
+        (*entry.action)->setObjectName(entry.name);
+        (*entry.action)->setShortcut(entry.key);
+        addAction(*entry.action);
+    }
 }
 
 void TForm1::createShortcuts()

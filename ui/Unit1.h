@@ -72,6 +72,14 @@ public:
     // change they undo or redo; also in the panel's picture menu.
     QAction* UndoAction = nullptr;
     QAction* RedoAction = nullptr;
+    // The history and the stable: "历史与收藏…" (Ctrl+H), "收藏当前…"
+    // (Ctrl+K), "复制代码" (Ctrl+Shift+C), "粘贴代码" (Ctrl+Shift+V) and
+    // "继续上次". Whoever creates the windows connects them.
+    QAction* HistoryAction = nullptr;
+    QAction* KeepAction = nullptr;
+    QAction* CopyCodeAction = nullptr;
+    QAction* PasteCodeAction = nullptr;
+    QAction* ContinueAction = nullptr;
 
 signals:
     // A book was chosen in the lists (after SelectedBook is set).
@@ -103,6 +111,7 @@ private:
     void createStatusLine();
     void createSearchButton();
     void createUndoActions();
+    void createStableActions();
     void createShortcuts();
     // The beast panel's picture menu at the panel's top left.
     void ShowPictureMenu();

@@ -10,6 +10,8 @@ class BeastSession;
 class PlannerWindow;
 class RecordWindow;
 class RollWindow;
+class StableWindow;
+class QString;
 
 // Makes the session, then creates every window hidden, in order: the main
 // window, the beast panel (which creates CurrentBeast) and the
@@ -23,6 +25,14 @@ void CreateWindows();
 
 // Shows the main window, which embeds the beast panel on its first showing.
 void ShowMainWindow();
+
+// Opens the store at `path` once the main window has first been painted,
+// after start-up; OpenStore does it at once. The store's troubles (a
+// damaged file, another copy running) go to the status line; so does the
+// previous run's last beast. Nothing happens without a session or when a
+// store is open already.
+void OpenStoreWhenShown(const QString& path);
+void OpenStore(const QString& path);
 
 // Destroys what CreateWindows made, releasing CurrentBeast and the session,
 // and clears every global. Safe to call when nothing is there.
@@ -42,3 +52,7 @@ PlannerWindow* ShowPlannerWindow();
 RecordWindow* ExistingRecordWindow();
 PlannerWindow* ExistingPlannerWindow();
 RollWindow* ExistingRollWindow();
+// "历史与收藏", made on first use; Show also presents it.
+StableWindow* MakeStableWindow();
+StableWindow* ShowStableWindow();
+StableWindow* ExistingStableWindow();

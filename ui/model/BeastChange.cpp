@@ -8,6 +8,7 @@ unsigned BeastChange::PartsFor(Kind kind)
     case Kind::Undo:
     case Kind::Redo:
     case Kind::Custom:
+    case Kind::Recall:
         return AllParts;
     case Kind::Book:
     case Kind::Certify:
@@ -15,6 +16,7 @@ unsigned BeastChange::PartsFor(Kind kind)
     case Kind::Correction:
         return Points | Attributes;
     case Kind::NoBook:
+    case Kind::Stable:
         break;
     }
     return NoPart;

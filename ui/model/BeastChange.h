@@ -23,6 +23,8 @@ struct BeastChange {
         Certify,     // a pick in the certification chooser
         Correction,  // "提交" in the correction dialog
         Custom,      // "提交" in the full custom dialog
+        Recall,      // "取回", "继续上次", "粘贴代码": an earlier or shared beast is the beast again (detail: the line)
+        Stable,      // "收藏", a rename or a deletion in the stable: the beast is unchanged (detail: what was done)
     };
     // The panel parts a kind of change redraws, in this order: every part
     // for a new or hand-built beast, the skill slots for a book or a
@@ -41,7 +43,7 @@ struct BeastChange {
 
     Kind kind = Kind::NoBook;
     std::string name;                    // the template, the book or the certified skill
-    std::string detail;                  // for RollSearch: how the search ended (RollSearch::Line)
+    std::string detail;                  // RollSearch: how the search ended; Recall, Stable: the line
     TPet before{{}};                     // the beast before the action
     TPet after{{}};                      // the beast after it
     BookOutcome outcome;                 // for Book: what the book did to the slots

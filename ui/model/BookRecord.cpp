@@ -22,6 +22,13 @@ void BookRecord::NoteUndo(bool undo, const std::string& what, const TPet& after)
     Follow(after);
 }
 
+void BookRecord::NoteRecall(const std::string& line, const TPet& after, const BeastCounters& counters)
+{
+    Add(line);
+    beast_ = counters;
+    Follow(after);
+}
+
 void BookRecord::NoteBook(const std::string& book, const BookOutcome& outcome, const TPet& after)
 {
     switch (outcome.kind) {

@@ -47,6 +47,10 @@ public:
     // stay, since they count what the player did, but the run counts the
     // undo or redo.
     void NoteUndo(bool undo, const std::string& what, const TPet& after);
+    // An earlier beast brought back ("取回 凤凰（第 3 只）", "粘贴代码 凤凰"):
+    // `after` becomes the current beast with `counters` as its books so far,
+    // in a section of its own; the run's counters stay.
+    void NoteRecall(const std::string& line, const TPet& after, const BeastCounters& counters);
     // `outcome` is what the book did (RecordText::Classify of the beast
     // before and after it).
     void NoteBook(const std::string& book, const BookOutcome& outcome, const TPet& after);

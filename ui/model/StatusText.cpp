@@ -26,6 +26,10 @@ std::string StatusText::For(const BeastChange& change)
         return RecordText::CorrectionLine(change.before, change.after);
     case BeastChange::Kind::Custom:
         return RecordText::CustomLine(change.before, change.after);
+    case BeastChange::Kind::Recall:
+        return change.detail + "：" + RollGrade::Summary(change.grade);
+    case BeastChange::Kind::Stable:
+        return change.detail;
     }
     return {};
 }

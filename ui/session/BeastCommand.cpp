@@ -11,7 +11,7 @@ BeastCommand::BeastCommand(BeastSession& session, const QString& text, Side befo
 
 void BeastCommand::undo()
 {
-    session_.Restore(before_.Beast, before_.Grade, BeastChange::Kind::Undo, text().toStdString());
+    session_.Restore(before_, BeastChange::Kind::Undo, text().toStdString());
 }
 
 void BeastCommand::redo()
@@ -22,5 +22,5 @@ void BeastCommand::redo()
         pushed_ = true;
         return;
     }
-    session_.Restore(after_.Beast, after_.Grade, BeastChange::Kind::Redo, text().toStdString());
+    session_.Restore(after_, BeastChange::Kind::Redo, text().toStdString());
 }

@@ -17,6 +17,7 @@ public:
     struct Side {
         TPet Beast{{}};
         RollGrade::Result Grade;
+        qint64 Entry = 0;  // the history entry the beast is (0: none yet)
     };
 
     BeastCommand(BeastSession& session, const QString& text, Side before, Side after);

@@ -24,6 +24,7 @@ bool Undoable(const BeastChange& change)
     case Kind::NoBook:
     case Kind::Undo:
     case Kind::Redo:
+    case Kind::Stable:
         return false;
     default:
         return true;
@@ -47,6 +48,8 @@ std::string UndoText(const BeastChange& change)
         return "修正";
     case Kind::Custom:
         return "完全DIY";
+    case Kind::Recall:
+        return change.detail;
     default:
         return change.name;
     }
@@ -93,17 +96,17 @@ void BeastSession::Start(const std::string& templateName)
     undo_.clear();  // nothing comes before the run's first beast
 }
 
-void BeastSession::Restore(const TPet& beast, const RollGrade::Result& grade, BeastChange::Kind kind,
-                           const std::string& what)
+void BeastSession::Restore(const BeastCommand::Side& side, BeastChange::Kind kind, const std::string& what)
 {
     if (!HasBeast())
         return;
     BeastChange change = Begin(kind, what);
     const uint64_t written = record_.LinesWritten();
-    *CurrentBeast = beast;
-    change.after = beast;
-    record_.NoteUndo(kind == BeastChange::Kind::Undo, what, beast);
-    grade_ = grade;
+    *CurrentBeast = side.Beast;
+    change.after = side.Beast;
+    record_.NoteUndo(kind == BeastChange::Kind::Undo, what, side.Beast);
+    grade_ = side.Grade;
+    pendingEntry_ = side.Entry;
     Publish(std::move(change), written);
 }
 
@@ -188,6 +191,8 @@ void BeastSession::Announce(BeastChange change)
     case BeastChange::Kind::Undo:
     case BeastChange::Kind::Redo:
     case BeastChange::Kind::NoBook:
+    case BeastChange::Kind::Recall:
+    case BeastChange::Kind::Stable:
         break;
     }
     Publish(std::move(change), written);
@@ -196,6 +201,7 @@ void BeastSession::Announce(BeastChange change)
 void BeastSession::Publish(BeastChange change, uint64_t written)
 {
     const RollGrade::Result gradeBefore = grade_;
+    const qint64 entryBefore = entry_;
     if (change.kind == BeastChange::Kind::Roll || change.kind == BeastChange::Kind::RollSearch)
         grade_ = RollGrade::Of(change.after);
     else if (change.kind == BeastChange::Kind::Correction || change.kind == BeastChange::Kind::Custom)
@@ -206,9 +212,10 @@ void BeastSession::Publish(BeastChange change, uint64_t written)
     const auto& lines = record_.Lines();
     const std::size_t fresh = std::min<std::size_t>(record_.LinesWritten() - written, lines.size());
     change.lines.assign(lines.end() - static_cast<std::ptrdiff_t>(fresh), lines.end());
+    Remember(change);
     if (Undoable(change))
-        undo_.push(new BeastCommand(*this, QString::fromStdString(UndoText(change)), {change.before, gradeBefore},
-                                    {change.after, change.grade}));
+        undo_.push(new BeastCommand(*this, QString::fromStdString(UndoText(change)),
+                                    {change.before, gradeBefore, entryBefore}, {change.after, change.grade, entry_}));
     emit Changed(change);
 }
 

@@ -33,6 +33,8 @@
 #include "ui/model/PlanPlayer.h"
 #include "ui/model/RollGrade.h"
 #include "ui/model/RollSearch.h"
+#include "ui/session/BeastCommand.h"
+#include "ui/store/BeastStore.h"
 
 class QThread;
 
@@ -89,7 +91,42 @@ public:
     // Makes `beast` (with `grade`) the beast again as an undo or redo of the
     // change called `what`: notes it in the record and announces it. Does
     // nothing without a beast or while the worker is busy.
-    void Restore(const TPet& beast, const RollGrade::Result& grade, BeastChange::Kind kind, const std::string& what);
+    void Restore(const BeastCommand::Side& side, BeastChange::Kind kind, const std::string& what);
+
+    // --- what is kept across runs ---------------------------------------
+    // Hands the session the store, once the main window is up: the beast
+    // as it stands becomes a history entry, and from then on every change
+    // updates the entry of the beast it changed (a roll starts a new one).
+    // The store must outlive the session or be detached with nullptr.
+    void AttachStore(BeastStore* store);
+    BeastStore* Store() const { return store_; }
+    // The history entry of the beast as it stands (0 without a store).
+    qint64 CurrentEntry() const { return entry_; }
+    // "取回": the beast of history entry or kept row `id` becomes the beast,
+    // with its books so far; undoable. A history entry goes on being
+    // updated; a kept beast starts a new entry (the kept copy stays as it
+    // was). False, changing nothing, without a store or beast, for an id
+    // that is gone or a row that does not read.
+    bool Recall(BeastStore::Table table, qint64 id);
+    // "继续上次": Recall of the previous run's last beast. False when there
+    // is none.
+    bool ContinueLast();
+    // "粘贴代码": the beast of a share code becomes the beast (a new history
+    // entry); undoable. Returns "" or, changing nothing, what is wrong.
+    std::string PasteCode(const std::string& code);
+    // "复制代码": the beast's share code, or "" with `problem` saying why it
+    // cannot be shared.
+    std::string CopyCode(std::string& problem) const;
+    // "收藏": keeps the beast as it stands under `name` with `note`; its id,
+    // or 0 without a store.
+    qint64 Keep(const QString& name, const QString& note);
+    // The name "收藏" offers: template, grade and time ("凤凰 极品 12-10 09:15").
+    QString DefaultKeepName() const;
+    bool RenameKept(qint64 id, const QString& name, const QString& note);
+    // Deletes a kept beast; undoable ("撤销 删除收藏“…”" puts it back).
+    bool RemoveKept(qint64 id);
+    // Reports a change of the stable through Changed (Kind::Stable).
+    void Tell(const std::string& what);
 
     // Whether there is a beast to act on (and the worker is not busy).
     bool HasBeast() const;
@@ -132,7 +169,17 @@ private:
     void RunInWorker(Job job, void (BeastSession::*progressSignal)(quint64, double), std::function<void()> done);
     void FinishSearch(const RollSearchResult& result, const std::string& templateName, uint64_t cap);
 
+    // Notes the beast after `change` in its history entry (a new one for a
+    // new beast), and sets entry_ to it.
+    void Remember(const BeastChange& change);
+    // Makes `beast` the beast as a Recall change with the line `line`.
+    void Bring(const TPet& beast, const RollGrade::Result& grade, const BookRecord::BeastCounters& counters,
+               const std::string& line, qint64 entry);
+
     BookRecord record_;
+    BeastStore* store_ = nullptr;
+    qint64 entry_ = 0;         // the history entry of the beast as it stands
+    qint64 pendingEntry_ = 0;  // the entry a Recall brings back (0: a new one)
     RollGrade::Result grade_;
     QUndoStack undo_;
     QThread* worker_ = nullptr;
