@@ -62,4 +62,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The built-in faces hold the program's own texts only; Chinese that users
 # type beyond them (a beast's name, an element) draws in Noto CJK.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-noto-cjk)
+# The kept beasts are stored through Qt SQL's SQLite plugin, which no
+# library links and so shlibdeps cannot find.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6sql6-sqlite)
 include(CPack)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that the named groups need:
 #
-#   run      the Qt widgets runtime (its JPEG and X11 plugins are in libqt6gui6)
-#            and Noto CJK for the Chinese users type: what the built program
+#   run      the Qt widgets runtime (its JPEG and X11 plugins are in libqt6gui6),
+#            Qt SQL's SQLite driver for the kept beasts, and Noto CJK for the Chinese users type: what the built program
 #            needs (the faces of its own texts are built in)
 #   build    compiler, CMake and Qt development files; the font subset and
 #            the Qt translations that the build compiles in
@@ -21,8 +21,8 @@
 set -euo pipefail
 
 declare -A groups=(
-  [run]="libqt6widgets6 libqt6gui6 fonts-noto-cjk"
-  [build]="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+  [run]="libqt6widgets6 libqt6gui6 libqt6sql6-sqlite fonts-noto-cjk"
+  [build]="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
            fonts-noto-cjk fonttools python3-fonttools qt6-translations-l10n qt6-l10n-tools"
   [test]="libgtest-dev libbenchmark-dev desktop-file-utils appstream"
   [startup]="xvfb x11-utils dbus valgrind"

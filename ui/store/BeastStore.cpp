@@ -270,8 +270,9 @@ qint64 BeastStore::AddHistory(StoredBeast row)
         if (!Ran(query))
             return false;
         id = query.lastInsertId().toLongLong();
-        query.prepare("DELETE FROM history WHERE id NOT IN"
-                      " (SELECT id FROM history ORDER BY changed DESC, id DESC LIMIT :keep)");
+        // Beyond the limit, the entries changed longest ago go.
+        query.prepare("DELETE FROM history WHERE id IN (SELECT id FROM history ORDER BY changed, id"
+                      " LIMIT max(0, (SELECT count(*) FROM history) - :keep))");
         query.bindValue(":keep", HistoryLimit);
         return Ran(query);
     });
