@@ -12,11 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "data/builtin_data.h"
 #include "ui/model/BeastChange.h"
@@ -225,8 +228,29 @@ void StableWindow::createButtons()
 
 void StableWindow::showEvent(QShowEvent* event)
 {
+    if (!placed_) {
+        placed_ = true;
+        PlaceOnScreen();
+    }
     Refresh();
     ToolWindow::showEvent(event);
+}
+
+void StableWindow::PlaceOnScreen()
+{
+    // Beside the main window where the screen has room, else as near it as
+    // the screen allows; never beyond the screen's edges.
+    const QWidget* main = parentWidget();
+    const QScreen* screen = main ? main->screen() : nullptr;
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    resize(std::min(width(), free.width() - 16), std::min(height(), free.height() - 48));
+    const QRect frame = main->frameGeometry();
+    const int x = frame.right() + width() <= free.right() ? frame.right() + 1 : frame.left() + 40;
+    const int y = frame.top() + 40;
+    move(std::clamp(x, free.left(), std::max(free.left(), free.right() + 1 - width())),
+         std::clamp(y, free.top(), std::max(free.top(), free.bottom() + 1 - height() - 32)));
 }
 
 void StableWindow::Refresh()

@@ -34,6 +34,9 @@ public:
     // Reads the lists again when they changed while the window was hidden.
     void Refresh();
     void ShowChange(const BeastChange& change);
+    // Beside the main window if the screen has room, else over it, inside
+    // the screen either way.
+    void PlaceOnScreen();
 
     // The actions, also reachable from the main window.
     void KeepCurrent();      // "收藏当前…": asks a name and a note
@@ -78,4 +81,5 @@ private:
     std::optional<TPet> pinned_;
     QString pinnedCaption_;
     bool stale_ = true;
+    bool placed_ = false;
 };

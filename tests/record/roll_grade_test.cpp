@@ -239,10 +239,10 @@ TEST(RollGrade, BestAndWorstRollsOfTheCatalogue)
     EXPECT_EQ(worst.BattleAtLeast, (Fraction{1, 1}));
     EXPECT_EQ(worst.AtLeast, (Fraction{1, 1}));
     EXPECT_EQ(worst.Grade, RollGrade::Level::Common);
-    EXPECT_EQ(RollGrade::Summary(worst), "普通（同种前 100.00%：成长 最低档，资质和 前 100.00%，寿命 前 100.00%）");
+    EXPECT_EQ(RollGrade::Summary(worst), "普通：胜过 0.0% 的同种（成长 最低档，资质和 胜过 0.0%，寿命 胜过 0.0%）");
     pet.Growth = 1.23;  // the third of five
     EXPECT_EQ(RollGrade::Summary(RollGrade::Of(pet)),
-              "普通（同种前 60.00%：成长 第 3 档（共 5 档），资质和 前 100.00%，寿命 前 100.00%）");
+              "普通：胜过 40.0% 的同种（成长 第 3 档（共 5 档），资质和 胜过 0.0%，寿命 胜过 0.0%）");
 }
 
 TEST(RollGrade, OutsideItsTemplateIsNotGraded)

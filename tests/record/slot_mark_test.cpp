@@ -144,7 +144,7 @@ TEST(ShareCard, NamesTheGradeAndEverySkillTheIconsCannot)
     const auto lines = ShareCard::Lines(pet, grade);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "芙蓉仙子　鉴定 " + RollGrade::Summary(grade));
-    EXPECT_EQ(lines[0].rfind("芙蓉仙子　鉴定 极品（同种前 ", 0), 0u);
+    EXPECT_EQ(lines[0].rfind("芙蓉仙子　鉴定 极品：胜过 ", 0), 0u);
     EXPECT_EQ(lines[1],
               "技能（13）：技能0、技能1、技能2、技能3、技能4、技能5、技能6、技能7、技能8、技能9、技能10、"
               "技能11、技能12");

@@ -96,7 +96,7 @@ private slots:
 
         Form1->findChild<QPushButton*>("SpeedButton古代瑞兽")->click();
         QVERIFY(Form1->Status->FullText().startsWith("洗出 古代瑞兽："));
-        QVERIFY(Form1->Status->FullText().contains("同种前 "));
+        QVERIFY(Form1->Status->FullText().contains(" 的同种（成长 "));
 
         GiveSkills({"夜战", "泰山压顶"});
         ModalWatcher watcher;

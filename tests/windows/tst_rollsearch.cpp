@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(changes.size(), 1);
         QCOMPARE(changes.first().at(0).value<BeastChange>().kind, BeastChange::Kind::RollSearch);
         QCOMPARE(Form2->Grade()->Text(), QString("极品"));
-        QVERIFY(Form1->Status->FullText().startsWith(window_->Result->FullText() + "：极品（同种前 "));
+        QVERIFY(Form1->Status->FullText().startsWith(window_->Result->FullText() + "：极品：胜过 "));
         const BookRecord& record = RunSession()->Record();
         QCOMPARE(record.Run().BeastsRolled, int(rolls) + 1);  // and the start-up roll
         QCOMPARE(record.Lines().back(), window_->Result->FullText().toStdString());

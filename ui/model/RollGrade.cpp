@@ -256,8 +256,19 @@ std::string RollGrade::Summary(const Result& result)
 {
     if (!result.Valid)
         return "超出本种范围，不评级";
-    return LevelName(result.Grade) + "（同种前 " + Percent(result.AtLeast) + "：成长 " + GrowthTierText(result)
-        + "，资质和 前 " + Percent(result.BattleAtLeast) + "，寿命 前 " + Percent(result.LifespanAtLeast) + "）";
+    return LevelName(result.Grade) + "：胜过 " + Beats(result.AtLeast) + " 的同种（成长 " + GrowthTierText(result)
+        + "，资质和 胜过 " + Beats(result.BattleAtLeast) + "，寿命 胜过 " + Beats(result.LifespanAtLeast) + "）";
+}
+
+std::string RollGrade::Beats(Fraction atLeast)
+{
+    // Tenths of a percent of the rolls below, half up: the rolls at least as
+    // good are the rest.
+    using Wide = unsigned __int128;
+    const Wide below = atLeast.Denominator - std::min(atLeast.Numerator, atLeast.Denominator);
+    const Wide tenths = (Wide{2} * below * 1000 + atLeast.Denominator) / (Wide{2} * atLeast.Denominator);
+    return std::to_string(static_cast<uint64_t>(tenths / 10)) + "." + std::to_string(static_cast<unsigned>(tenths % 10))
+        + "%";
 }
 
 std::string RollGrade::GrowthTierText(const Result& result)

@@ -108,7 +108,7 @@ public:
     static std::string LevelName(Level level);
     // The rule in words, for the record window.
     static std::string RuleText();
-    // "优秀（同种前 4.12%：成长 最高档，资质和 前 20.60%，寿命 前 71.35%）";
+    // "优秀：胜过 95.9% 的同种（成长 最高档，资质和 胜过 79.4%，寿命 胜过 28.6%）";
     // "超出本种范围，不评级" when invalid.
     static std::string Summary(const Result& result);
     // "最高档", "最低档", "第 2 档（共 5 档）"; "只有一档" for a single value.
@@ -119,6 +119,9 @@ public:
     static std::vector<std::string> DetailLines(const TPet& beast, const Result& result);
     // The level's name, or "不评级".
     static std::string MarkText(const Result& result);
+    // The share of rolls below one whose share at least as good is
+    // `atLeast`, as a percentage with one decimal, half up ("26.9%").
+    static std::string Beats(Fraction atLeast);
     // The fraction as a percentage with two decimals, half up, exact for any
     // 64-bit fraction.
     static std::string Percent(Fraction f);

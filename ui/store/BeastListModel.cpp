@@ -70,6 +70,8 @@ QVariant BeastListModel::data(const QModelIndex& index, int role) const
         return {};
     const StoredBeast& row = RowAt(index.row());
     const int column = index.column();
+    if (role == Qt::AccessibleTextRole && column == Picture)
+        return row.templateName + "的图";
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
         return Text(row, column);
     if (role == Qt::ToolTipRole)

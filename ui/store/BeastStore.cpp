@@ -143,6 +143,8 @@ bool BeastStore::Prepare()
         QSqlDatabase db = Db();
         QSqlQuery query(db);
         query.exec("PRAGMA busy_timeout = 2000");
+        // A small page cache: the rows are read once into the lists.
+        query.exec("PRAGMA cache_size = -256");
         const bool readable = query.exec("PRAGMA quick_check") && query.next() && query.value(0).toString() == "ok";
         why = query.lastError().isValid() ? query.lastError().text() : QStringLiteral("内容不完整");
         version = readable ? StoreSchema::VersionOf(db) : -1;
