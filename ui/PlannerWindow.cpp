@@ -164,7 +164,7 @@ QSpinBox* PlannerWindow::makeSpin(const QString& name, int low, int high, int va
 void PlannerWindow::createSettings()
 {
     auto* column = new QVBoxLayout;
-    auto* box = new QGroupBox("价格与目标", this);
+    auto* box = new QGroupBox("价格与起点", this);
     auto* form = new QFormLayout(box);
     LowPrice = makeSpin("LowPrice", 1, BookPlanner::MaxPrice, 1);
     HighPrice = makeSpin("HighPrice", 1, BookPlanner::MaxPrice, 10);
@@ -175,7 +175,7 @@ void PlannerWindow::createSettings()
         const char* label;
         QSpinBox* spin;
     } rows[] = {
-        {"低级书价格", LowPrice}, {"高级/其他书价格", HighPrice}, {"垫书价格", FillerPrice}, {"至少技能数", MinSkills}};
+        {"低级书价格", LowPrice}, {"高级/其他书价格", HighPrice}, {"垫书价格", FillerPrice}, {"技能总数至少", MinSkills}};
     for (const auto& row : rows) {
         row.spin->setAccessibleName(row.label);
         form->addRow(row.label, row.spin);
@@ -194,7 +194,7 @@ void PlannerWindow::createSettings()
         connect(radio, &QRadioButton::toggled, this, &PlannerWindow::Refresh);
     }
     column->addWidget(box);
-    HitButton = new QPushButton("按规划打一本", this);
+    HitButton = new QPushButton("按规划打下一本", this);
     HitButton->setObjectName("HitButton");
     HitButton->setAccessibleName(HitButton->text());
     connect(HitButton, &QPushButton::clicked, this, &PlannerWindow::HitButtonClick);

@@ -3,7 +3,7 @@
 // from the three book lists, the prices and an optional minimum of skills,
 // and reads the plan of least expected cost (BookPlanner) with its figures,
 // beside the same figures for hitting only target books. It follows every
-// change of the beast through the session, and "按规划打一本" hits the
+// change of the beast through the session, and "按规划打下一本" hits the
 // plan's next book through the session like any hit.
 
 #include <QString>
@@ -44,7 +44,7 @@ public:
     // Follows a change of the beast; a hidden window only notes it and
     // solves again when shown.
     void ShowChange(const BeastChange& change);
-    // "按规划打一本": the plan's next book on the current beast.
+    // "按规划打下一本": the plan's next book on the current beast.
     void HitButtonClick();
 
     QTabWidget* Lists = nullptr;

@@ -1,14 +1,20 @@
 #include "ui/RecordWindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QGroupBox>
+#include <QResizeEvent>
+#include <QTextBlock>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/pet.h"
 #include "ui/PanelShare.h"
@@ -21,6 +27,7 @@
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/JoinedLines.h"
 #include "ui/widgets/ReachChart.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ReturnPressesButton.h"
 
 namespace {
@@ -44,7 +51,9 @@ RecordWindow::RecordWindow(const BeastSession& session, QWidget* mainWindow)
     : ToolWindow("RecordWindow", "打书记录", mainWindow), session_(session)
 {
     setFont(SongTiFont(13));
-    new QVBoxLayout(this);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(4);
     createList();
     createFigures();
     createShareRow();
@@ -68,6 +77,8 @@ void RecordWindow::createList()
     list_ = makeText("打书记录");
     list_->setObjectName("RecordList");
     list_->setMaximumBlockCount(static_cast<int>(BookRecord::MaxLines));
+    // It gives way first: three lines at the least.
+    list_->setMinimumHeight(list_->fontMetrics().lineSpacing() * 3 + 2 * list_->frameWidth() + 8);
     layout()->addWidget(list_);
 }
 
@@ -75,19 +86,41 @@ void RecordWindow::createFigures()
 {
     counters_ = makeText("本只召唤兽");
     counters_->setObjectName("BeastCounters");
-    // Room for the counters and the grading rule, wrapped.
-    counters_->setFixedHeight(counters_->fontMetrics().lineSpacing() * 9 + 12);
-    layout()->addWidget(Framed("本只召唤兽", counters_));
+    counters_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    counters_->installEventFilter(this);
+    auto* countersBox = Framed("本只召唤兽", counters_);
+    // The grading rule is long and rarely read: behind a button, whole in
+    // its tooltip and its description.
+    auto* rule = new QPushButton("评级规则…", this);
+    rule->setObjectName("GradeRuleButton");
+    rule->setAccessibleName("评级规则");
+    const QString ruleText = QString::fromStdString(RollGrade::RuleText());
+    rule->setToolTip(ruleText);
+    rule->setAccessibleDescription(ruleText);
+    rule->setAutoDefault(false);
+    new ReturnPressesButton(rule);
+    connect(rule, &QPushButton::clicked, this, [this, ruleText] { ShowInfoMessage(this, ruleText); });
+    auto* ruleRow = new QHBoxLayout;
+    ruleRow->addStretch(1);
+    ruleRow->addWidget(rule);
+    static_cast<QVBoxLayout*>(countersBox->layout())->addLayout(ruleRow);
+    layout()->addWidget(countersBox);
     odds_ = makeText("下一本的几率");
     odds_->setObjectName("BookOdds");
-    odds_->setMinimumHeight(odds_->fontMetrics().lineSpacing() * 6);
+    odds_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    odds_->installEventFilter(this);
     chart_ = new ReachChart(this);
-    auto* oddsBox = Framed("下一本的几率", odds_);
-    oddsBox->layout()->addWidget(chart_);
-    layout()->addWidget(oddsBox);
+    // The figures and their chart take turns: beside the main window on a
+    // small screen there is height for one of them whole, not both.
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName("OddsTabs");
+    tabs->setAccessibleName("下一本的几率");
+    tabs->addTab(odds_, "数字");
+    tabs->addTab(chart_, "几率图");
+    layout()->addWidget(Framed("下一本的几率", tabs));
     auto* box = static_cast<QVBoxLayout*>(layout());
     box->setStretch(0, 1);
-    box->setStretch(2, 2);
+    box->setStretch(2, 0);
 }
 
 void RecordWindow::createShareRow()
@@ -156,15 +189,39 @@ void RecordWindow::appendLines(const std::vector<std::string>& lines)
 
 void RecordWindow::showCounters(const std::vector<std::string>& counters)
 {
-    std::vector<std::string> text = counters;
-    text.push_back(RollGrade::RuleText());
-    counters_->setPlainText(JoinedLines(text));
+    counters_->setPlainText(JoinedLines(counters));
+    FitToText(counters_);
+}
+
+void RecordWindow::FitToText(QPlainTextEdit* text)
+{
+    // As tall as its lines as wrapped at its width, so that neither box
+    // ever scrolls; the record above takes what is left.
+    const QAbstractTextDocumentLayout* layout = text->document()->documentLayout();
+    qreal height = 0;
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+        height += layout->blockBoundingRect(block).height();
+    const int frame = 2 * text->frameWidth() + static_cast<int>(2 * text->document()->documentMargin());
+    text->setFixedHeight(static_cast<int>(std::ceil(height)) + frame);
+}
+
+bool RecordWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && (watched == counters_ || watched == odds_)) {
+        auto* text = static_cast<QPlainTextEdit*>(watched);
+        // After the edit's own resize has wrapped its lines anew.
+        if (static_cast<QResizeEvent*>(event)->oldSize().width() != text->width())
+            QTimer::singleShot(0, text, [text] { FitToText(text); });
+    }
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void RecordWindow::refreshOdds()
 {
     const std::vector<BookWait> waits = BookOdds::Waits(skills_.size());
-    odds_->setPlainText(JoinedLines(BookOdds::Lines(skills_, certified_, book_, waits)));
+    const std::vector<std::string> lines = BookOdds::Lines(skills_, certified_, book_, waits);
+    odds_->setPlainText(JoinedLines(lines));
+    FitToText(odds_);
     chart_->SetCurves(ReachCurves::For(skills_.size(), waits));
 }
 
@@ -182,7 +239,10 @@ void RecordWindow::PlaceBeside(const QWidget* mainWindow)
     const QSize frame = main.size() - mainWindow->size();
     const int right = free.right() - main.right() - frame.width();
     const int left = main.left() - free.left() - frame.width();
-    const int top = std::max(main.top(), free.top());
+    // Level with the main window, or from the screen's top where the
+    // screen is too low for the window's figures below that.
+    const int below = free.bottom() + 1 - std::max(main.top(), free.top()) - frame.height();
+    const int top = below < PreferredHeight ? free.top() : std::max(main.top(), free.top());
     const int height = std::min(PreferredHeight, free.bottom() + 1 - top - frame.height());
     int width = PreferredWidth;
     int x = 0;

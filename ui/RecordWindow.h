@@ -42,6 +42,9 @@ public:
     QPlainTextEdit* Odds() const { return odds_; }
     ReachChart* Chart() const { return chart_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createList();
     void createFigures();
@@ -55,6 +58,8 @@ private:
     std::vector<std::string> skills_;  // the beast's, for the odds
     std::string certified_;
     QPlainTextEdit* list_ = nullptr;
+    static void FitToText(QPlainTextEdit* text);
+
     QPlainTextEdit* counters_ = nullptr;
     QPlainTextEdit* odds_ = nullptr;
     ReachChart* chart_ = nullptr;

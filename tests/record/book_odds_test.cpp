@@ -104,8 +104,8 @@ TEST(BookOdds, LinesNameARefusedBookAndListOnlyTargetsAboveTheCount)
     EXPECT_TRUE(Has(lacking, "新增一格：1/25 = 4.00%"));
     EXPECT_TRUE(Has(lacking, "覆盖一个已有技能：24/25 = 96.00%"));
     EXPECT_TRUE(Has(lacking, "其中每个技能被覆盖：6/25 = 24.00%"));
-    EXPECT_TRUE(Has(lacking, "到 5 个技能：平均 25 本，中位 17 本，九成 57 本"));
-    EXPECT_TRUE(Has(lacking, "到 6 个技能：平均 61 本，中位 51 本，九成 118 本"));
+    EXPECT_TRUE(Has(lacking, "到 5 个：25 / 17 / 57 本"));
+    EXPECT_TRUE(Has(lacking, "到 6 个：61 / 51 / 118 本"));
 
     // The list starts at the next count, whatever it is.
     for (std::size_t n : {0u, 1u, 6u, 11u}) {
@@ -113,17 +113,17 @@ TEST(BookOdds, LinesNameARefusedBookAndListOnlyTargetsAboveTheCount)
         const auto first =
             std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("到 ", 0) == 0; });
         ASSERT_NE(first, lines.end());
-        EXPECT_EQ(first->rfind("到 " + std::to_string(n + 1) + " 个技能", 0), 0u) << n;
+        EXPECT_EQ(first->rfind("到 " + std::to_string(n + 1) + " 个：", 0), 0u) << n;
     }
     const auto none = BookOdds::Lines({}, "", "");
     EXPECT_TRUE(Has(none, "下一本（还未选书）："));
     EXPECT_TRUE(Has(none, "新增一格：1/1 = 100.00%"));
     EXPECT_TRUE(Has(none, "没有可覆盖的技能"));
-    EXPECT_TRUE(Has(none, "到 1 个技能：平均 1 本，中位 1 本，九成 1 本"));
+    EXPECT_TRUE(Has(none, "到 1 个：1 / 1 / 1 本"));
 
     const auto full = BookOdds::Lines(Held(12), "", "");
-    EXPECT_TRUE(Has(full, "到 13 个技能：平均 169 本，中位 117 本，九成 388 本"));
-    EXPECT_TRUE(Has(full, "到 14 个技能：平均 365 本，中位 306 本，九成 710 本"));
+    EXPECT_TRUE(Has(full, "到 13 个：169 / 117 / 388 本"));
+    EXPECT_TRUE(Has(full, "到 14 个：365 / 306 / 710 本"));
 }
 
 // One geometric wait: P(reached within m) = 1 - (1 - p)^m exactly, so the
@@ -263,5 +263,5 @@ TEST(BookOdds, ExactUpToTheLargestSupportedCount)
     EXPECT_EQ(beyond[1], "技能太多，几率不再精确计算");
     // Past the counts whose waits are worked out, only the exact means remain.
     const auto many = BookOdds::Lines(Held(BookOdds::MaxWaitHeld + 1), "", "");
-    EXPECT_TRUE(Has(many, "到 42 个技能：平均 1764 本"));
+    EXPECT_TRUE(Has(many, "到 42 个：平均 1764 本"));
 }

@@ -104,7 +104,7 @@ TEST(BookRecord, ANewRollStartsASectionAndResetsOnlyTheBeastCounters)
     EXPECT_EQ(record.Run(), (BookRecord::RunCounters{2, 1}));
     EXPECT_EQ(record.Name(), "古代瑞兽");
     EXPECT_EQ(record.CounterLines()[0], "第 2 只 古代瑞兽，0 个技能");
-    EXPECT_EQ(record.CounterLines()[3], "本次运行：洗出 2 只，共用 1 本");
+    EXPECT_EQ(record.CounterLines()[3], "本次打开以来：洗了 2 只，共打 1 本");
 }
 
 TEST(BookRecord, CertificationNamesEachSlotAndItsReplacement)

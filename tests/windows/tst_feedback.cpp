@@ -313,8 +313,12 @@ private slots:
             for (int x = 0; x < picture.width() && !inked; ++x)
                 inked = picture.pixel(x, y) == QColor(0x4a2a12).rgb();
         QVERIFY(inked);
-        QVERIFY(window->Odds()->toPlainText().contains("中位"));
-        QVERIFY(window->Counters()->toPlainText().contains("极品"));  // the grading rule
+        QVERIFY(window->Odds()->toPlainText().contains("一半把握"));
+        // The grading rule stands behind its button, whole in the tooltip.
+        auto* rule = window->findChild<QPushButton*>("GradeRuleButton");
+        QVERIFY(rule);
+        QVERIFY(rule->toolTip().contains("极品"));
+        QVERIFY(!window->Counters()->toPlainText().contains("极品"));
         QVERIFY(window->findChild<QPushButton*>("CopyPicture"));
         QVERIFY(window->findChild<QPushButton*>("SavePicture"));
     }

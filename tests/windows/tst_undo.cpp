@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(record.Beast().BooksUsed, 1);  // the book was used all the same
         QCOMPARE(record.Run().Undone, 1);
         QCOMPARE(record.CounterLines()[3],
-                 std::string("本次运行：洗出 1 只，共用 1 本；撤销 1 次，重做 0 次（撤销的书也算用过）"));
+                 std::string("本次打开以来：洗了 1 只，共打 1 本；撤销 1 次，重做 0 次（撤销的书也算用过）"));
 
         QTest::keyClick(Form1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(PetSnapshot(*CurrentBeast) == after);

@@ -209,18 +209,18 @@ std::vector<std::string> BookOdds::Lines(const std::vector<std::string>& skills,
             lines.push_back("其中每个技能被覆盖：" + Both(EachOverwrite(n)));
         }
     }
-    lines.push_back("还要几本没有的技能书（平均 / 中位 / 九成把握）：");
+    lines.push_back("还要打几本新书（平均 / 一半把握 / 九成把握）：");
     if (n > MaxWaitHeld) {
         for (std::size_t target : Targets(n))
-            lines.push_back("到 " + std::to_string(target) + " 个技能：平均 " + std::to_string(ExpectedBooks(n, target))
+            lines.push_back("到 " + std::to_string(target) + " 个：平均 " + std::to_string(ExpectedBooks(n, target))
                             + " 本");
     }
     for (const BookWait& wait : waits) {
         const std::size_t target = wait.Target;
         const std::string near = wait.Exact ? "" : "约 ";
-        lines.push_back("到 " + std::to_string(target) + " 个技能：平均 " + std::to_string(wait.Mean) + " 本，中位 "
-                        + near + std::to_string(wait.Median) + " 本，九成 " + near + std::to_string(wait.Percentile90)
-                        + " 本");
+        // Short enough not to wrap in the record window beside the main one.
+        lines.push_back("到 " + std::to_string(target) + " 个：" + std::to_string(wait.Mean) + " / " + near
+                        + std::to_string(wait.Median) + " / " + near + std::to_string(wait.Percentile90) + " 本");
     }
     lines.push_back("已有此技能的书被拒，不计本数");
     return lines;

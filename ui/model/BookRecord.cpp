@@ -87,7 +87,7 @@ std::vector<std::string> BookRecord::CounterLines(const std::string& name, const
                     + " 格，覆盖 " + std::to_string(beast.Overwritten) + " 次");
     lines.push_back("已有此技能而未使用：" + std::to_string(beast.Refused) + " 本");
     std::string runLine =
-        "本次运行：洗出 " + std::to_string(run.BeastsRolled) + " 只，共用 " + std::to_string(run.BooksUsed) + " 本";
+        "本次打开以来：洗了 " + std::to_string(run.BeastsRolled) + " 只，共打 " + std::to_string(run.BooksUsed) + " 本";
     if (run.Undone + run.Redone > 0)
         runLine += "；撤销 " + std::to_string(run.Undone) + " 次，重做 " + std::to_string(run.Redone)
             + " 次（撤销的书也算用过）";

@@ -9,7 +9,13 @@ ReachCurves ReachCurves::For(std::size_t held, const std::vector<BookWait>& wait
     if (shown.size() > MaxCurves)
         shown.erase(shown.begin() + MaxCurves - 1, shown.end() - 1);  // the next three and the last
     const BookWait& far = shown.back();
-    result.Books = static_cast<std::size_t>(far.Percentile90 + far.Percentile90 / 5 + 1);
+    // A fifth beyond the farthest target's nine-in-ten, up to two leading
+    // digits (1166 becomes 1200), so that the axis ends on a round number.
+    std::size_t books = static_cast<std::size_t>(far.Percentile90 + far.Percentile90 / 5 + 1);
+    std::size_t unit = 1;
+    while (books / unit >= 100)
+        unit *= 10;
+    result.Books = (books + unit - 1) / unit * unit;
     for (const BookWait& wait : shown) {
         result.Curves.push_back({wait, BookOdds::ReachedWithin(held, wait.Target, result.Books)});
         if (!result.Description.empty())

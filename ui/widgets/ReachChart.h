@@ -10,6 +10,8 @@
 
 #include "ui/model/ReachCurves.h"
 
+class QPainter;
+
 class ReachChart : public QWidget {
     Q_OBJECT
 public:
@@ -29,5 +31,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawAxes(QPainter& painter, const QRect& plot) const;
+    void drawCurves(QPainter& painter, const QRect& plot) const;
+
     ReachCurves curves_;
 };
