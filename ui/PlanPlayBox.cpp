@@ -121,7 +121,7 @@ void PlanPlayBox::play()
     if (!player_ || !session_.HasBeast())
         return;
     const PlanState start = player_->StateOf(skills_, certified_);
-    ledger_.emplace(player_->Plan().Figures(start).Cost, player_->Plan().Quantiles(start));
+    ledger_.emplace(player_->Plan().Figures(start).Cost, player_->Plan().QuickQuantiles(start));
     Ledger->setText(JoinedLines(ledger_->Lines()));
     setRunning(true);
     timer_->start(Visible->isChecked() ? PlayInterval : 0);

@@ -1,14 +1,16 @@
 #include "ui/PlannerWindow.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,17 +24,29 @@
 #include "ui/model/BeastChange.h"
 #include "ui/model/PlanPlayer.h"
 #include "ui/model/PlanTargets.h"
-#include "ui/model/PlanText.h"
 #include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
+#include "ui/widgets/BesideMain.h"
 #include "ui/widgets/CostChart.h"
 #include "ui/widgets/JoinedLines.h"
+#include "ui/widgets/LatestOnly.h"
+#include "ui/widgets/PlanCostChart.h"
+#include "ui/widgets/ReturnPressesButton.h"
 
 namespace {
 // Where the store keeps the planner's choices.
 const QString TargetsKey = QStringLiteral("planner/targets");
 const QString NumbersKey = QStringLiteral("planner/prices");
 const char* const ListNames[] = {"低级技能", "高级技能", "其他技能"};
+constexpr int PreferredWidth = 640;
+constexpr int PreferredHeight = 700;
+constexpr int NarrowestWidth = 600;
+
+// The chart's curves reach a quarter beyond the farther 90th percentile.
+std::vector<long double> Curve(const BookPlanner& plan, PlanState from, int64_t last, const std::atomic<bool>& cancel)
+{
+    return cancel ? std::vector<long double>{} : plan.CostDistribution(from, last);
+}
 }  // namespace
 
 PlannerWindow::PlannerWindow(BeastSession& session, QWidget* mainWindow)
@@ -43,57 +57,21 @@ PlannerWindow::PlannerWindow(BeastSession& session, QWidget* mainWindow)
         certified_ = session_.Beast().CertifiedSkill;
     }
     setFont(SongTiFont(13));
-    new QHBoxLayout(this);
-    createTargetLists();
-    createSettings();
-    createPlan();
-    resize(940, 560);
+    costs_ = new LatestOnly(this);
+    auto* columns = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left, 0);
+    columns->addLayout(right, 1);  // the plan takes what width there is
+    createTargetLists(left);
+    createSettings(left);
+    createPlan(right);
+    resize(PreferredWidth, PreferredHeight);
     restoreSettings();
     Refresh();
 }
 
-void PlannerWindow::restoreSettings()
-{
-    const BeastStore* store = session_.Store();
-    if (!store)
-        return;
-    restoring_ = true;
-    const QStringList numbers = store->Setting(NumbersKey).split(',');
-    const std::array<QSpinBox*, 4> spins = {LowPrice, HighPrice, FillerPrice, MinSkills};
-    if (numbers.size() == static_cast<int>(spins.size()))
-        for (std::size_t k = 0; k < spins.size(); ++k)
-            spins[k]->setValue(numbers[static_cast<int>(k)].toInt());
-    // Ticked in the order they were chosen, which the plan text follows.
-    for (const QString& target : store->Setting(TargetsKey).split(',', Qt::SkipEmptyParts))
-        for (QListWidget* list : Lists->findChildren<QListWidget*>())
-            for (QListWidgetItem* item : list->findItems(target, Qt::MatchExactly))
-                item->setCheckState(Qt::Checked);
-    restoring_ = false;
-    saved_ = SettingsText();
-}
-
-QString PlannerWindow::SettingsText() const
-{
-    QStringList targets;
-    for (const std::string& t : targets_)
-        targets << QString::fromStdString(t);
-    return targets.join(',') + QStringLiteral("|%1,%2,%3,%4")
-                                   .arg(LowPrice->value())
-                                   .arg(HighPrice->value())
-                                   .arg(FillerPrice->value())
-                                   .arg(MinSkills->value());
-}
-
-void PlannerWindow::saveSettings()
-{
-    BeastStore* store = session_.Store();
-    const QString now = SettingsText();
-    if (!store || restoring_ || now == saved_)
-        return;
-    saved_ = now;
-    store->SetSetting(TargetsKey, now.section('|', 0, 0));
-    store->SetSetting(NumbersKey, now.section('|', 1));
-}
+PlannerWindow::~PlannerWindow() = default;
 
 void PlannerWindow::ShowChange(const BeastChange& change)
 {
@@ -105,50 +83,53 @@ void PlannerWindow::ShowChange(const BeastChange& change)
         Refresh();
 }
 
-void PlannerWindow::PlaceNear(const QWidget* mainWindow)
+void PlannerWindow::PlaceBeside(QWidget* mainWindow)
 {
-    const QScreen* screen = mainWindow ? mainWindow->screen() : nullptr;
-    if (!screen)
-        return;
-    // Below the main window's title bar, moved right by its width where the
-    // screen has room, else as far right as the screen allows: the main
-    // window's button row and book lists stay in sight where possible.
-    const QRect free = screen->availableGeometry();
-    const QRect main = mainWindow->geometry();
-    const int x = std::max(free.left(), std::min(main.left() + 60, free.right() + 1 - width()));
-    const int y = std::max(free.top(), std::min(main.top() + 60, free.bottom() + 1 - height()));
-    move(x, y);
+    setGeometry(BesideMain(mainWindow, {PreferredWidth, PreferredHeight}, NarrowestWidth, true));
 }
 
-void PlannerWindow::createTargetLists()
+void PlannerWindow::createTargetLists(QLayout* column)
 {
-    auto* column = new QVBoxLayout;
     Lists = new QTabWidget(this);
     Lists->setObjectName("Lists");
     Lists->setAccessibleName("目标技能");
+    Lists->setUsesScrollButtons(false);  // the three tabs always fit
     for (std::size_t k = 0; k < BookLists().size(); ++k) {
-        auto* list = new QListWidget;
-        list->setObjectName(QString("TargetList%1").arg(k + 1));
-        list->setAccessibleName(QString("目标：") + ListNames[k]);
-        for (const std::string& book : BookLists()[k].Items) {
-            auto* item = new QListWidgetItem(QString::fromStdString(book), list);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
+        auto* page = new QWidget;
+        auto* grid = new QGridLayout(page);
+        grid->setContentsMargins(4, 4, 4, 4);
+        grid->setVerticalSpacing(2);
+        const auto& items = BookLists()[k].Items;
+        for (std::size_t row = 0; row < items.size(); ++row) {
+            auto* box = new QCheckBox(QString::fromStdString(items[row]), page);
+            box->setObjectName(QString("Target%1_%2").arg(k + 1).arg(row));
+            box->setAccessibleName(box->text());
+            connect(box, &QCheckBox::toggled, this, [this, box](bool checked) { toggleTarget(box, checked); });
+            grid->addWidget(box, static_cast<int>(row / 2), static_cast<int>(row % 2));
+            boxes_[k].push_back(box);
         }
-        connect(list, &QListWidget::itemChanged, this, [this, list](QListWidgetItem* item) {
-            toggleTarget(item->text().toStdString(), item->checkState() == Qt::Checked, list, list->row(item));
-        });
-        Lists->addTab(list, ListNames[k]);
+        grid->setRowStretch(grid->rowCount(), 1);
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName(QString("TargetList%1").arg(k + 1));
+        scroll->setAccessibleName(QString("目标：") + ListNames[k]);
+        scroll->setWidget(page);
+        scroll->setWidgetResizable(true);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Lists->addTab(scroll, ListNames[k]);
     }
     Chosen = new QLabel(this);
     Chosen->setObjectName("Chosen");
     Chosen->setWordWrap(true);
     Chosen->setTextFormat(Qt::PlainText);
-    // Wide enough for the three tabs side by side.
-    Lists->setMinimumWidth(Lists->tabBar()->sizeHint().width() + 8);
-    column->addWidget(Lists, 1);
+    Lists->setMinimumWidth(std::max(Lists->tabBar()->sizeHint().width() + 8, 230));
+    column->addWidget(Lists);
+    static_cast<QVBoxLayout*>(column)->setStretch(0, 1);
     column->addWidget(Chosen);
-    static_cast<QHBoxLayout*>(layout())->addLayout(column, 2);
+}
+
+QCheckBox* PlannerWindow::TargetBox(int list, int row) const
+{
+    return boxes_[static_cast<std::size_t>(list)][static_cast<std::size_t>(row)];
 }
 
 QSpinBox* PlannerWindow::makeSpin(const QString& name, int low, int high, int value)
@@ -161,9 +142,8 @@ QSpinBox* PlannerWindow::makeSpin(const QString& name, int low, int high, int va
     return spin;
 }
 
-void PlannerWindow::createSettings()
+void PlannerWindow::createSettings(QLayout* column)
 {
-    auto* column = new QVBoxLayout;
     auto* box = new QGroupBox("价格与起点", this);
     auto* form = new QFormLayout(box);
     LowPrice = makeSpin("LowPrice", 1, BookPlanner::MaxPrice, 1);
@@ -183,55 +163,86 @@ void PlannerWindow::createSettings()
     FromBeast = new QRadioButton("从当前召唤兽开始", box);
     FromBeast->setObjectName("FromBeast");
     FromBeast->setChecked(true);
-    FromCount = new QRadioButton("从技能数开始", box);
+    FromCount = new QRadioButton("假设从", box);
     FromCount->setObjectName("FromCount");
+    FromCount->setAccessibleName("假设从几个技能开始");
     StartSkills = makeSpin("StartSkills", 0, 24, 4);
-    StartSkills->setAccessibleName("开始时的技能数");
+    StartSkills->setSuffix(" 个技能开始");
+    StartSkills->setAccessibleName("假设开始时的技能数");
     form->addRow(FromBeast);
     form->addRow(FromCount, StartSkills);
-    for (QRadioButton* radio : {FromBeast, FromCount}) {
-        radio->setAccessibleName(radio->text());
+    FromBeast->setAccessibleName(FromBeast->text());
+    for (QRadioButton* radio : {FromBeast, FromCount})
         connect(radio, &QRadioButton::toggled, this, &PlannerWindow::Refresh);
-    }
     column->addWidget(box);
     HitButton = new QPushButton("按规划打下一本", this);
     HitButton->setObjectName("HitButton");
     HitButton->setAccessibleName(HitButton->text());
+    new ReturnPressesButton(HitButton);
     connect(HitButton, &QPushButton::clicked, this, &PlannerWindow::HitButtonClick);
     column->addWidget(HitButton);
+    HitHint = new QLabel(this);
+    HitHint->setObjectName("HitHint");
+    HitHint->setWordWrap(true);
+    HitHint->setTextFormat(Qt::PlainText);
+    column->addWidget(HitHint);
     Play = new PlanPlayBox(
         session_, [this] { return MakePlayer(); }, this);
     connect(Play, &PlanPlayBox::Running, this, &PlannerWindow::holdChoices);
     column->addWidget(Play);
-    column->addStretch(1);
-    static_cast<QHBoxLayout*>(layout())->addLayout(column, 2);
 }
 
-void PlannerWindow::createPlan()
+void PlannerWindow::createPlan(QLayout* column)
 {
     Plan = new QPlainTextEdit(this);
     Plan->setObjectName("Plan");
     Plan->setAccessibleName("规划");
-    Plan->setReadOnly(true);
-    Plan->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Plan->setTabChangesFocus(true);
-    Plan->setFocusPolicy(Qt::StrongFocus);
-    // The simulation's chart under the plan, where the window is widest.
-    auto* column = new QVBoxLayout;
-    column->addWidget(Plan, 1);
-    Play->Chart->setMinimumHeight(150);
-    column->addWidget(Play->Chart);
-    static_cast<QHBoxLayout*>(layout())->addLayout(column, 4);
+    for (QPlainTextEdit* text : {Plan, Details = new QPlainTextEdit(this)}) {
+        text->setReadOnly(true);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        text->setTabChangesFocus(true);
+        text->setFocusPolicy(Qt::StrongFocus);
+    }
+    Details->setObjectName("Details");
+    Details->setAccessibleName("详细规划");
+    Details->hide();
+    DetailsToggle = new QPushButton("详细", this);
+    DetailsToggle->setObjectName("DetailsToggle");
+    DetailsToggle->setCheckable(true);
+    DetailsToggle->setAccessibleName("详细");
+    DetailsToggle->setToolTip("显示每种情形下的打法和精确的数字");
+    new ReturnPressesButton(DetailsToggle);
+    connect(DetailsToggle, &QPushButton::toggled, Details, &QWidget::setVisible);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(DetailsToggle);
+    column->addWidget(Plan);
+    static_cast<QVBoxLayout*>(column)->addLayout(row);
+    column->addWidget(Details);
+    // The exact spread beside the simulated one, taking turns.
+    CostChart = new PlanCostChart(this);
+    auto* charts = new QTabWidget(this);
+    charts->setObjectName("Charts");
+    charts->setAccessibleName("花费图");
+    charts->setUsesScrollButtons(false);
+    charts->addTab(CostChart, "花费分布");
+    charts->addTab(Play->Chart, "模拟");
+    column->addWidget(charts);
+    auto* box = static_cast<QVBoxLayout*>(column);
+    box->setStretch(0, 3);
+    box->setStretch(2, 3);
+    box->setStretch(3, 2);
 }
 
-void PlannerWindow::toggleTarget(const std::string& name, bool checked, QListWidget* list, int row)
+void PlannerWindow::toggleTarget(QCheckBox* box, bool checked)
 {
+    const std::string name = box->text().toStdString();
     const auto at = std::find(targets_.begin(), targets_.end(), name);
     if (checked && at == targets_.end()) {
         if (static_cast<int>(targets_.size()) >= BookPlanner::MaxTargets) {
-            const QSignalBlocker quiet(list);
-            list->item(row)->setCheckState(Qt::Unchecked);
-            Chosen->setText(QString("最多选 %1 个目标。").arg(BookPlanner::MaxTargets));
+            const QSignalBlocker quiet(box);
+            box->setChecked(false);
+            showChosen(QString("最多选 %1 个目标，先去掉一个再选。").arg(BookPlanner::MaxTargets));
             return;
         }
         targets_.push_back(name);
@@ -241,7 +252,7 @@ void PlannerWindow::toggleTarget(const std::string& name, bool checked, QListWid
     Refresh();
 }
 
-void PlannerWindow::Refresh()
+void PlannerWindow::showChosen(const QString& notice)
 {
     QStringList names;
     for (const std::string& t : targets_)
@@ -249,15 +260,85 @@ void PlannerWindow::Refresh()
     Chosen->setText(QString("已选目标（%1/%2）：%3")
                         .arg(targets_.size())
                         .arg(BookPlanner::MaxTargets)
-                        .arg(names.isEmpty() ? QString("无") : names.join("、")));
+                        .arg(names.isEmpty() ? QString("无") : names.join("、"))
+                    + (notice.isEmpty() ? QString() : "\n" + notice));
+}
+
+void PlannerWindow::Refresh()
+{
+    showChosen();
     StartSkills->setEnabled(FromCount->isChecked());
-    const PlanReport report = PlanText::Report(PlanTargets(targets_), skills_, certified_, Settings(),
-                                               FromCount->isChecked() ? StartSkills->value() : -1);
-    Plan->setPlainText(JoinedLines(report.Lines));
-    nextBook_ = FromBeast->isChecked() ? report.NextBook : std::string();
+    report_ = PlanText::Report(PlanTargets(targets_), skills_, certified_, Settings(),
+                               FromCount->isChecked() ? StartSkills->value() : -1);
+    nextBook_ = FromBeast->isChecked() ? report_.NextBook : std::string();
     HitButton->setEnabled(!nextBook_.empty() && !Play->Playing());
     HitButton->setAccessibleDescription(nextBook_.empty() ? QString() : "下一本：" + QString::fromStdString(nextBook_));
+    // Say why the button does nothing, where the reason is not plain.
+    HitHint->setText(FromCount->isChecked() && report_.Plan
+                         ? "按假设的起点规划时不能打书：改回“从当前召唤兽开始”即可按规划打。"
+                         : QString());
+    HitHint->setVisible(!HitHint->text().isEmpty());
+    showReport(nullptr);
+    startCosts();
     saveSettings();
+}
+
+void PlannerWindow::showReport(const PlanCosts* costs)
+{
+    std::vector<std::string> lines = report_.Head;
+    if (!report_.Steps.empty()) {
+        lines.push_back("");
+        lines.push_back("怎么打：");
+        for (std::size_t k = 0; k < report_.Steps.size(); ++k)
+            lines.push_back(std::to_string(k + 1) + ". " + report_.Steps[k]);
+    }
+    const std::vector<std::string> figures = PlanText::Figures(report_, costs);
+    if (!figures.empty())
+        lines.push_back("");
+    lines.insert(lines.end(), figures.begin(), figures.end());
+    Plan->setPlainText(JoinedLines(lines));
+    const QString exact = JoinedLines(PlanText::ExactFigures(report_, costs));
+    Plan->setToolTip(exact);
+    Plan->setAccessibleDescription(exact);
+    std::vector<std::string> details = {"每种情形的打法："};
+    for (const std::string& rule : report_.Details)
+        details.push_back("  " + rule);
+    details.push_back("");
+    for (const std::string& line : PlanText::ExactFigures(report_, costs))
+        details.push_back(line);
+    Details->setPlainText(report_.Plan ? JoinedLines(details) : QString());
+    DetailsToggle->setEnabled(report_.Plan != nullptr);
+}
+
+void PlannerWindow::startCosts()
+{
+    ready_ = report_.Plan == nullptr;
+    if (ready_) {
+        costs_->Cancel();
+        CostChart->SetCurves({}, {}, "勾选目标后这里画出花费的分布");
+        emit FiguresShown();
+        return;
+    }
+    CostChart->SetCurves({}, {});
+    costs_->Start([this, report = report_](const std::atomic<bool>& cancel,
+                                           const LatestOnly::Post& post) -> std::function<void()> {
+        // Ranges first where the exact sums take long.
+        if (const std::optional<PlanCosts> bounds = PlanText::QuickBounds(report, cancel); bounds && !cancel)
+            post([this, bounds = *bounds] { showReport(&bounds); });
+        const PlanCosts costs = PlanText::Costs(report, cancel);
+        if (cancel)
+            return {};
+        const int64_t last = std::max(costs.Plan.Percentile90, costs.Straight.Percentile90) * 5 / 4 + 1;
+        auto plan = Curve(*report.Plan, report.From, last, cancel);
+        auto straight = Curve(*report.Straight, report.From, last, cancel);
+        return [this, costs, plan = std::move(plan), straight = std::move(straight)]() mutable {
+            showReport(&costs);
+            CostChart->SetCurves(std::move(plan), std::move(straight));
+            CostChart->setAccessibleDescription(QString::fromStdString(PlanText::Figures(report_, &costs).front()));
+            ready_ = true;
+            emit FiguresShown();
+        };
+    });
 }
 
 PlanProblem PlannerWindow::Settings() const
@@ -295,4 +376,48 @@ void PlannerWindow::HitButtonClick()
 {
     if (!nextBook_.empty())
         session_.HitBook(nextBook_);
+}
+
+void PlannerWindow::restoreSettings()
+{
+    const BeastStore* store = session_.Store();
+    if (!store)
+        return;
+    restoring_ = true;
+    const QStringList numbers = store->Setting(NumbersKey).split(',');
+    const std::array<QSpinBox*, 4> spins = {LowPrice, HighPrice, FillerPrice, MinSkills};
+    if (numbers.size() == static_cast<int>(spins.size()))
+        for (std::size_t k = 0; k < spins.size(); ++k)
+            spins[k]->setValue(numbers[static_cast<int>(k)].toInt());
+    // Ticked in the order they were chosen, which the plan text follows.
+    for (const QString& target : store->Setting(TargetsKey).split(',', Qt::SkipEmptyParts))
+        for (const auto& list : boxes_)
+            for (QCheckBox* box : list)
+                if (box->text() == target)
+                    box->setChecked(true);
+    restoring_ = false;
+    saved_ = SettingsText();
+}
+
+QString PlannerWindow::SettingsText() const
+{
+    QStringList targets;
+    for (const std::string& t : targets_)
+        targets << QString::fromStdString(t);
+    return targets.join(',') + QStringLiteral("|%1,%2,%3,%4")
+                                   .arg(LowPrice->value())
+                                   .arg(HighPrice->value())
+                                   .arg(FillerPrice->value())
+                                   .arg(MinSkills->value());
+}
+
+void PlannerWindow::saveSettings()
+{
+    BeastStore* store = session_.Store();
+    const QString now = SettingsText();
+    if (!store || restoring_ || now == saved_)
+        return;
+    saved_ = now;
+    store->SetSetting(TargetsKey, now.section('|', 0, 0));
+    store->SetSetting(NumbersKey, now.section('|', 1));
 }

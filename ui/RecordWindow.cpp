@@ -25,6 +25,7 @@
 #include "ui/model/RollGrade.h"
 #include "ui/session/BeastSession.h"
 #include "ui/skin/Fonts.h"
+#include "ui/widgets/BesideMain.h"
 #include "ui/widgets/JoinedLines.h"
 #include "ui/widgets/ReachChart.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -115,6 +116,7 @@ void RecordWindow::createFigures()
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName("OddsTabs");
     tabs->setAccessibleName("下一本的几率");
+    tabs->setUsesScrollButtons(false);
     tabs->addTab(odds_, "数字");
     tabs->addTab(chart_, "几率图");
     layout()->addWidget(Framed("下一本的几率", tabs));
@@ -225,35 +227,9 @@ void RecordWindow::refreshOdds()
     chart_->SetCurves(ReachCurves::For(skills_.size(), waits));
 }
 
-void RecordWindow::PlaceBeside(const QWidget* mainWindow)
+void RecordWindow::PlaceBeside(QWidget* mainWindow)
 {
-    const QScreen* screen = mainWindow ? mainWindow->screen() : this->screen();
-    if (!mainWindow || !screen)
-        return;
-    const QRect free = screen->availableGeometry();
-    const QRect main = mainWindow->frameGeometry();
-    // Not shown yet, this window has no frame to measure; the main window's
-    // title bar and borders come from the same window manager. Placed by its
-    // client area, which is what a window not yet shown can be given.
-    const QPoint inset = mainWindow->geometry().topLeft() - main.topLeft();
-    const QSize frame = main.size() - mainWindow->size();
-    const int right = free.right() - main.right() - frame.width();
-    const int left = main.left() - free.left() - frame.width();
-    // Level with the main window, or from the screen's top where the
-    // screen is too low for the window's figures below that.
-    const int below = free.bottom() + 1 - std::max(main.top(), free.top()) - frame.height();
-    const int top = below < PreferredHeight ? free.top() : std::max(main.top(), free.top());
-    const int height = std::min(PreferredHeight, free.bottom() + 1 - top - frame.height());
-    int width = PreferredWidth;
-    int x = 0;
-    if (right >= NarrowestWidth) {
-        width = std::min(width, right);
-        x = main.right() + 1;
-    } else if (left >= NarrowestWidth) {
-        width = std::min(width, left);
-        x = main.left() - width - frame.width();
-    } else {
-        x = free.right() + 1 - width - frame.width();
-    }
-    setGeometry(x + inset.x(), top + inset.y(), width, std::max(height, 300));
+    QRect place = BesideMain(mainWindow, {PreferredWidth, PreferredHeight}, NarrowestWidth, false);
+    place.setHeight(std::max(place.height(), 300));
+    setGeometry(place);
 }

@@ -35,7 +35,7 @@ public:
     void ShowChange(const BeastChange& change);
     // Puts the window beside the main window: on its right when the screen
     // has room, else on its left, else against the screen's right edge.
-    void PlaceBeside(const QWidget* mainWindow);
+    void PlaceBeside(QWidget* mainWindow);
 
     QPlainTextEdit* List() const { return list_; }
     QPlainTextEdit* Counters() const { return counters_; }

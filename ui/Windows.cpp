@@ -174,7 +174,7 @@ PlannerWindow* ShowPlannerWindow()
 {
     if (!Planner) {
         Planner = new PlannerWindow(*Session, Form1);
-        Planner->PlaceNear(Form1);
+        Planner->PlaceBeside(Form1);
         QObject::connect(Session, &BeastSession::Changed, Planner, &PlannerWindow::ShowChange);
     }
     Planner->Refresh();

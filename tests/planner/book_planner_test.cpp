@@ -368,6 +368,29 @@ TEST(BookPlanner, QuantilesAreTheLeastLevelsReached)
     EXPECT_EQ(none.Percentile90, 0);
 }
 
+// Prices with a common divisor walk in steps of it: the figures are those
+// of the divided prices times the divisor, and quick even at the top price.
+TEST(BookPlanner, CommonPriceDivisorScalesTheCostExactly)
+{
+    const PlanState start{2, 0, 0};
+    const BookPlanner small(Problem(6, 6, 0, 1, 3, 2));
+    const BookPlanner dear(Problem(6, 6, 0, 333, 999, 666));
+    EXPECT_EQ(dear.CostUnit(), 333);
+    const CostQuantiles a = small.Quantiles(start);
+    const CostQuantiles b = dear.Quantiles(start, 2'000'000);
+    ASSERT_TRUE(a.Certain && b.Certain);
+    EXPECT_EQ(b.Median, 333 * a.Median);
+    EXPECT_EQ(b.Percentile90, 333 * a.Percentile90);
+    const auto f = small.CostDistribution(start, 40);
+    const auto g = dear.CostDistribution(start, 40 * 333 + 332);
+    ASSERT_EQ(g.size(), 41u * 333);
+    for (std::size_t c = 0; c < g.size(); ++c)
+        ASSERT_EQ(g[c], f[c / 333]) << c;
+    // A cancelled walk gives up at once.
+    const std::atomic<bool> cancel{true};
+    EXPECT_EQ(small.Quantiles(start, 50'000'000, &cancel).Percentile90, -1);
+}
+
 TEST(BookPlanner, ValidRejectsOutOfRangeProblems)
 {
     EXPECT_TRUE(BookPlanner::Valid(Problem(6, 6, 24, 1, 999, 1)));

@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,16 +19,12 @@
 #include "ui/PlannerWindow.h"
 #include "ui/session/BeastSession.h"
 #include "ui/widgets/CostChart.h"
+#include "ui/widgets/PlanCostChart.h"
 
 namespace {
-QListWidget* List(PlannerWindow* w, int k)
-{
-    return w->findChild<QListWidget*>(QString("TargetList%1").arg(k + 1));
-}
-
 void Check(PlannerWindow* w, int k, int row)
 {
-    List(w, k)->item(row)->setCheckState(Qt::Checked);
+    w->TargetBox(k, row)->setChecked(true);
 }
 
 QString PlanLine(PlannerWindow* w, const QString& start)
@@ -80,9 +75,14 @@ private slots:
         for (int row = 0; row < 13; ++row)
             Check(w, 0, row);
         QCOMPARE(w->Targets().size(), std::size_t{12});
-        QCOMPARE(List(w, 0)->item(12)->checkState(), Qt::Unchecked);
+        QVERIFY(!w->TargetBox(0, 12)->isChecked());
+        // The notice comes beside the chosen ones, not instead of them.
         QVERIFY(w->Chosen->text().contains("最多选 12 个目标"));
-        List(w, 0)->item(0)->setCheckState(Qt::Unchecked);
+        QVERIFY(w->Chosen->text().startsWith("已选目标（12/12）："));
+        // A click on the name ticks it, as on the box.
+        QTest::mouseClick(w->TargetBox(0, 12), Qt::LeftButton, {}, QPoint(30, w->TargetBox(0, 12)->height() / 2));
+        QVERIFY(!w->TargetBox(0, 12)->isChecked());
+        w->TargetBox(0, 0)->setChecked(false);
         QCOMPARE(w->Targets().size(), std::size_t{11});
         QCOMPARE(w->Targets().front(), BookLists()[0].Items[1]);
     }
@@ -130,9 +130,13 @@ private slots:
         w->FromCount->setChecked(true);
         w->StartSkills->setValue(2);
         QVERIFY(!w->HitButton->isEnabled());
-        QCOMPARE(PlanLine(w, "开始："), QString("开始：2 个技能，已有目标 0/1"));
-        QVERIFY(!PlanLine(w, "期望花费 ").isEmpty());
-        QVERIFY(!PlanLine(w, "花费中位数 ").isEmpty());
+        QVERIFY(w->HitHint->isVisibleTo(w));
+        QVERIFY(w->HitHint->text().contains("改回“从当前召唤兽开始”"));
+        QCOMPARE(PlanLine(w, "假设开始时："), QString("假设开始时：2 个技能，已有目标 0/1"));
+        QTRY_VERIFY(w->FiguresReady());
+        QVERIFY(PlanLine(w, "按规划：平均花费约 ").contains("，一半不超过 "));
+        QVERIFY(w->Plan->accessibleDescription().contains("花费中位数 "));
+        QVERIFY(w->CostChart->Points() > 1);
     }
 
     // One low target on a beast of one skill: the scripted book overwrites
@@ -209,12 +213,12 @@ private slots:
         PlannerWindow* w = ShowPlannerWindow();
         QStringList names;
         for (QWidget* child : w->findChildren<QWidget*>())
-            if (child->focusPolicy() != Qt::NoFocus && !child->accessibleName().isEmpty())
+            if (child->focusPolicy() != Qt::NoFocus && child->isVisibleTo(w) && !child->accessibleName().isEmpty())
                 names << child->accessibleName();
         for (QSpinBox* spin : w->findChildren<QSpinBox*>())
             QVERIFY2(!spin->accessibleName().isEmpty(), qPrintable(spin->objectName()));
-        for (QListWidget* list : w->findChildren<QListWidget*>())
-            QVERIFY2(!list->accessibleName().isEmpty(), qPrintable(list->objectName()));
+        for (QCheckBox* box : w->findChildren<QCheckBox*>())
+            QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
         const auto unique = QSet<QString>(names.begin(), names.end());
         QCOMPARE(unique.size(), names.size());
     }

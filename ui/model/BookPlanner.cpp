@@ -4,6 +4,8 @@
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <limits>
+#include <numeric>
 
 namespace {
 constexpr std::array<PlanAction, 3> Actions = {PlanAction::LowTarget, PlanAction::HighTarget, PlanAction::Filler};
@@ -281,6 +283,7 @@ std::vector<BookPlanner::Step> BookPlanner::Chain(PlanState start) const
         const PlanAction act = Action(s);
         Step step;
         step.Price = Price(act);
+        step.Action = act;
         if (act != PlanAction::Done) {
             for (const PlanOutcome& o : Outcomes(s, act)) {
                 int& slot = local[static_cast<std::size_t>(Index(o.To))];
@@ -296,13 +299,18 @@ std::vector<BookPlanner::Step> BookPlanner::Chain(PlanState start) const
     return steps;
 }
 
-template <typename Stop> long double BookPlanner::Walk(PlanState start, Stop stop) const
+template <typename Stop> long double BookPlanner::Walk(PlanState start, Prices prices, Stop stop) const
 {
     // F_c(s) = P(cost from s <= c) = sum of chance * F_{c - price}(to); every
     // price is at least 1, so level c needs only the MaxPrice levels below.
-    const std::vector<Step> steps = Chain(start);
+    // Every cost is a multiple of the prices' greatest common divisor, so
+    // the levels go in steps of it: all prices 999 cost no more than all 1.
+    std::vector<Step> steps = Chain(start);
+    const int unit = std::gcd(std::gcd(prices[0], prices[1]), prices[2]);
+    for (Step& step : steps)
+        step.Price = step.Action == PlanAction::Done ? 0 : prices[static_cast<std::size_t>(step.Action) - 1] / unit;
     const std::size_t k = steps.size();
-    const int rows = std::max({problem_.LowPrice, problem_.HighPrice, problem_.FillerPrice}) + 1;
+    const int rows = std::max({prices[0], prices[1], prices[2]}) / unit + 1;
     std::vector<long double> ring(static_cast<std::size_t>(rows) * k, 0.0L);
     // Each level mixes at most four earlier values with rounded chances.
     const long double perLevel = 8 * LDBL_EPSILON;
@@ -334,15 +342,32 @@ std::vector<long double> BookPlanner::CostDistribution(PlanState start, int64_t 
     std::vector<long double> result;
     if (last < 0)
         return result;
-    Walk(start, [&](int64_t c, long double f, std::size_t, long double) {
-        result.push_back(f);
-        return c >= last;
+    // Level c of the walk is the cost c * unit, and the costs up to the
+    // next level share its chance.
+    const int64_t unit = CostUnit();
+    Walk(start, {problem_.LowPrice, problem_.HighPrice, problem_.FillerPrice},
+         [&](int64_t c, long double f, std::size_t, long double) {
+        for (int64_t k = 0; k < unit && static_cast<int64_t>(result.size()) <= last; ++k)
+            result.push_back(f);
+        return c * unit + unit > last;
     });
     return result;
 }
 
-CostQuantiles BookPlanner::Quantiles(PlanState start, int64_t budget) const
+int64_t BookPlanner::CostUnit() const
 {
+    return std::gcd(std::gcd(problem_.LowPrice, problem_.HighPrice), problem_.FillerPrice);
+}
+
+CostQuantiles BookPlanner::Quantiles(PlanState start, int64_t budget, const std::atomic<bool>* cancel) const
+{
+    return QuantilesAt(start, {problem_.LowPrice, problem_.HighPrice, problem_.FillerPrice}, budget, cancel);
+}
+
+CostQuantiles BookPlanner::QuantilesAt(PlanState start, Prices prices, int64_t budget,
+                                       const std::atomic<bool>* cancel) const
+{
+    const int64_t unit = std::gcd(std::gcd(prices[0], prices[1]), prices[2]);
     CostQuantiles q;
     long double previous = 0;
     bool certain = true;
@@ -353,17 +378,62 @@ CostQuantiles BookPlanner::Quantiles(PlanState start, int64_t budget) const
         return true;
     };
     int64_t work = 0;
-    q.ErrorBound = Walk(start, [&](int64_t c, long double f, std::size_t states, long double bound) {
+    q.ErrorBound = Walk(start, prices, [&](int64_t c, long double f, std::size_t states, long double bound) {
         if (q.Median < 0 && crossed(c, f, 0.5L, bound))
-            q.Median = c;
+            q.Median = c * unit;
         if (q.Median >= 0 && crossed(c, f, 0.9L, bound)) {
-            q.Percentile90 = c;
+            q.Percentile90 = c * unit;
             return true;
         }
         previous = f;
         work += static_cast<int64_t>(states);
-        return work > budget;
+        return work > budget || (cancel && cancel->load(std::memory_order_relaxed));
     });
     q.Certain = certain && q.Percentile90 >= 0;
+    q.MedianHigh = q.Median;
+    q.Percentile90High = q.Percentile90;
     return q;
+}
+
+CostQuantiles BookPlanner::Bounds(PlanState start, int64_t unit, const std::atomic<bool>* cancel) const
+{
+    const int u = static_cast<int>(std::clamp<int64_t>(
+        unit, 1, std::min({problem_.LowPrice, problem_.HighPrice, problem_.FillerPrice})));
+    const auto rounded = [&](bool up) {
+        Prices prices = {problem_.LowPrice, problem_.HighPrice, problem_.FillerPrice};
+        for (int& price : prices)
+            price = up ? (price + u - 1) / u : price / u;
+        return prices;
+    };
+    const int64_t unbounded = std::numeric_limits<int64_t>::max();
+    const Prices down = rounded(false), up = rounded(true);
+    const CostQuantiles low = QuantilesAt(start, down, unbounded, cancel);
+    const CostQuantiles high = QuantilesAt(start, up, unbounded, cancel);
+    CostQuantiles q;
+    if (low.Percentile90 < 0 || high.Percentile90 < 0)
+        return q;
+    // A rounded walk's quantile c bounds the true one by c * u; where the
+    // walk's own rounding leaves its quantile uncertain, by one more level.
+    const auto gcd = [](const Prices& p) { return static_cast<int64_t>(std::gcd(std::gcd(p[0], p[1]), p[2])); };
+    const int64_t below = low.Certain ? 0 : gcd(down), above = high.Certain ? 0 : gcd(up);
+    q.Median = std::max<int64_t>(0, low.Median - below) * u;
+    q.Percentile90 = std::max<int64_t>(0, low.Percentile90 - below) * u;
+    q.MedianHigh = (high.Median + above) * u;
+    q.Percentile90High = (high.Percentile90 + above) * u;
+    q.Certain = true;
+    q.ErrorBound = std::max(low.ErrorBound, high.ErrorBound);
+    return q;
+}
+
+CostQuantiles BookPlanner::QuickQuantiles(PlanState start) const
+{
+    if (QuantileWork(start) < 2e6L)
+        return Quantiles(start);
+    return Bounds(start, std::max(1, std::min({problem_.LowPrice, problem_.HighPrice, problem_.FillerPrice}) / 24));
+}
+
+long double BookPlanner::QuantileWork(PlanState start) const
+{
+    const long double levels = Figures(start).Cost / static_cast<long double>(CostUnit());
+    return levels * static_cast<long double>(Chain(start).size());
 }

@@ -36,6 +36,8 @@
 // exact when P(cost <= c) at the levels around it stays farther than that
 // bound from the quantile's level (Certain).
 
+#include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -73,6 +75,11 @@ struct CostQuantiles {
     int64_t Percentile90 = -1;  // least c with P(cost <= c) >= 9/10; -1: not reached
     bool Certain = false;       // both found and clear of the rounding bound
     long double ErrorBound = 0;  // on every P(cost <= c) computed
+    // For Bounds: the quantiles lie in Median .. MedianHigh and
+    // Percentile90 .. Percentile90High. Equal to the quantiles otherwise.
+    int64_t MedianHigh = -1;
+    int64_t Percentile90High = -1;
+    bool Bounded() const { return MedianHigh != Median || Percentile90High != Percentile90; }
 };
 
 struct PlanOutcome {
@@ -114,22 +121,48 @@ public:
     // P(cost <= c) for c = 0 .. last under the plan from `start`.
     std::vector<long double> CostDistribution(PlanState start, int64_t last) const;
     // The median and 90th percentile of the cost from `start`. Gives up
-    // (leaving -1) when the work would exceed about `budget` state updates.
-    CostQuantiles Quantiles(PlanState start, int64_t budget = 50'000'000) const;
+    // (leaving -1) when the work would exceed about `budget` state updates,
+    // or soon after `*cancel` turns true. The work grows with the prices
+    // divided by their greatest common divisor (CostUnit), not with the
+    // prices themselves.
+    CostQuantiles Quantiles(PlanState start, int64_t budget = 50'000'000,
+                            const std::atomic<bool>* cancel = nullptr) const;
+    // The greatest common divisor of the three prices: every cost is a
+    // multiple of it.
+    int64_t CostUnit() const;
+    // Bounds on the quantiles, quick whatever the prices: the plan's costs
+    // counted in units of `unit` (1 .. the lowest price), each price rounded
+    // down and then up, give costs below and above the true one on every
+    // path, so the true quantiles lie between theirs. The work shrinks with
+    // the unit; the bounds widen by about unit / price of the cost.
+    CostQuantiles Bounds(PlanState start, int64_t unit, const std::atomic<bool>* cancel = nullptr) const;
+    // Quantiles where they are quick to work out (QuantileWork below about
+    // two million), else Bounds in units of a 24th of the lowest price: a
+    // few tens of milliseconds at the most, for the window's thread.
+    CostQuantiles QuickQuantiles(PlanState start) const;
+    // The number of cost levels times states that Quantiles walks, roughly,
+    // judged from the expected cost: what makes it slow.
+    long double QuantileWork(PlanState start) const;
 
 private:
     struct Step {
         std::vector<std::pair<int, long double>> To;  // state index, chance
         int Price = 0;
+        PlanAction Action = PlanAction::Done;
     };
+    using Prices = std::array<int, 3>;  // low target, high target, filler
     int Index(PlanState state) const;
     PlanState StateAt(int index) const;
     bool Valid(PlanState state) const;
     void SolveLayer(int n);
     void EvaluateLayer(int n, const std::vector<PlanAction>& policy);
     std::vector<Step> Chain(PlanState start) const;
+    // Walks P(cost <= c) level by level with `prices` (each at least 1) in
+    // place of the problem's, in steps of their greatest common divisor.
     template <typename Stop>
-    long double Walk(PlanState start, Stop stop) const;
+    long double Walk(PlanState start, Prices prices, Stop stop) const;
+    CostQuantiles QuantilesAt(PlanState start, Prices prices, int64_t budget,
+                              const std::atomic<bool>* cancel) const;
 
     PlanProblem problem_;
     int width_ = 1;  // states per layer: (LowTargets + 1) * (HighTargets + 1)

@@ -71,10 +71,14 @@ std::vector<std::string> PlanLedger::Lines() const
 {
     std::string first = "共打 " + std::to_string(Books()) + " 本，花费 " + std::to_string(cost_) + "；预计平均约 "
         + std::to_string(std::llround(expected_));
+    // A range where only bounds were worked out (BookPlanner::QuickQuantiles).
+    const auto shown = [](int64_t low, int64_t high) {
+        return std::to_string(low) + (high > low ? "～" + std::to_string(high) : "");
+    };
     if (quantiles_.Median >= 0)
-        first += "，一半不超过 " + std::to_string(quantiles_.Median);
+        first += "，一半不超过 " + shown(quantiles_.Median, quantiles_.MedianHigh);
     if (quantiles_.Percentile90 >= 0)
-        first += "，九成不超过 " + std::to_string(quantiles_.Percentile90);
+        first += "，九成不超过 " + shown(quantiles_.Percentile90, quantiles_.Percentile90High);
     return {first,
             "其中低级目标书 " + std::to_string(low_) + " 本，高级目标书 " + std::to_string(high_) + " 本，垫书 "
                 + std::to_string(filler_) + " 本"};
