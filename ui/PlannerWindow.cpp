@@ -85,7 +85,9 @@ void PlannerWindow::ShowChange(const BeastChange& change)
 
 void PlannerWindow::PlaceBeside(QWidget* mainWindow)
 {
-    setGeometry(BesideMain(mainWindow, {PreferredWidth, PreferredHeight}, NarrowestWidth, true));
+    const QRect place = BesideMain(mainWindow, {PreferredWidth, PreferredHeight}, NarrowestWidth, true);
+    resize(place.size());
+    move(place.topLeft());
 }
 
 void PlannerWindow::createTargetLists(QLayout* column)

@@ -229,7 +229,7 @@ void RecordWindow::refreshOdds()
 
 void RecordWindow::PlaceBeside(QWidget* mainWindow)
 {
-    QRect place = BesideMain(mainWindow, {PreferredWidth, PreferredHeight}, NarrowestWidth, false);
-    place.setHeight(std::max(place.height(), 300));
-    setGeometry(place);
+    const QRect place = BesideMain(mainWindow, {PreferredWidth, PreferredHeight}, NarrowestWidth, false);
+    resize(place.width(), std::max(place.height(), 300));
+    move(place.topLeft());
 }

@@ -12,7 +12,6 @@ QRect BesideMain(QWidget* mainWindow, QSize preferred, int narrowest, bool makeR
         return QRect(QPoint(0, 0), preferred);
     const QRect free = screen->availableGeometry();
     const QRect main = mainWindow->frameGeometry();
-    const QPoint inset = mainWindow->geometry().topLeft() - main.topLeft();
     const QSize frame = main.size() - mainWindow->size();
     const int right = free.right() - main.right() - frame.width();
     const int left = main.left() - free.left() - frame.width();
@@ -34,5 +33,5 @@ QRect BesideMain(QWidget* mainWindow, QSize preferred, int narrowest, bool makeR
     const int height = std::min(preferred.height(), free.height() - frame.height());
     const int top = std::max(main.top(), free.top());
     const int y = top + height + frame.height() > free.bottom() + 1 ? free.bottom() + 1 - height - frame.height() : top;
-    return {x + inset.x(), std::max(y, free.top()) + inset.y(), width, height};
+    return {x, std::max(y, free.top()), width, height};
 }

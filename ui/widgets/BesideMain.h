@@ -7,8 +7,9 @@
 // with the main window's top, or higher where the screen is too low for
 // `preferred`'s height there. Never beyond the screen.
 //
-// Returns the client geometry for the tool window, which need not have
-// been shown: the window manager's frame is taken from the main window's.
+// Returns the tool window's place as move() and resize() take it: the
+// frame's top left and the client's size. The window need not have been
+// shown: its frame is taken to be the main window's.
 
 #include <QRect>
 #include <QSize>
