@@ -28,7 +28,7 @@ declare -A groups=(
   [startup]="xvfb x11-utils dbus valgrind"
   [artgen]="qt6-svg-dev nodejs npm"
   [package]="dpkg-dev file lintian"
-  [ui]="openbox imagemagick python3-pyatspi at-spi2-core dbus-x11"
+  [ui]="openbox imagemagick python3-pyatspi at-spi2-core dbus-x11 xdotool orca"
 )
 
 (($#)) || set -- build test

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QAccessible>
 #include <QtTest>
 
 #include "FreshWindows.h"
@@ -108,6 +109,34 @@ private slots:
         QCOMPARE(announced.size(), 7);
         QCOMPARE(announced[0][0].toString(), QString("状态：请先选一本技能书"));
         QCOMPARE(announced[3][0].toString(), announced[4][0].toString());
+    }
+
+    // Screen readers speak a notification as it is shown, whatever has the
+    // focus: one showing per action, the same words again included, with
+    // the words as the notification's name.
+    void eachResultIsShownOnceAsANotification()
+    {
+        // Offscreen there is no accessibility bridge to hear the events;
+        // the showings themselves are what it would hear.
+        auto* note = Form1->Status->findChild<QWidget*>("Announcement");
+        QVERIFY(note);
+        struct CountShows : QObject {
+            int shown = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                shown += event->type() == QEvent::Show;
+                return false;
+            }
+        } counter;
+        note->installEventFilter(&counter);
+        Button("BitBtn26")->click();
+        Button("BitBtn26")->click();
+        QCOMPARE(counter.shown, 2);
+        QVERIFY(note->isVisible());
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(note);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::Notification);
+        QCOMPARE(face->text(QAccessible::Name), QString("请先选一本技能书"));
     }
 
     void slotMarkFollowsTheLastAction()

@@ -3,12 +3,15 @@
 #include <QAccessible>
 #include <QFontMetrics>
 
+#include "ui/widgets/Announcement.h"
+
 StatusLine::StatusLine(const QString& prefix, QWidget* parent) : QLabel(parent), prefix_(prefix)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setAccessibleName(prefix_);
+    announcement_ = new Announcement(this);
 }
 
 void StatusLine::SetStatus(const QString& text)
@@ -17,14 +20,10 @@ void StatusLine::SetStatus(const QString& text)
     fit();
     setToolTip(text);
     const QString name = prefix_ + text;
-    if (accessibleName() == name) {
-        // The same words for a new action (the same refused book again):
-        // announce them again all the same.
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    } else {
-        setAccessibleName(name);
-    }
+    // The line itself keeps its name for a reader that reads it; the result
+    // is spoken through the notification, once, the same words again too.
+    setAccessibleName(name);
+    announcement_->Say(text);
     emit Announced(name);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // A one-line status text: plain text, elided when too long for its width
 // with the whole text in its tooltip. Its accessible name is a fixed prefix
-// and the text, so that every change reaches screen readers as a name
-// change and the line is told apart from every other control.
+// and the text, so that the line is told apart from every other control;
+// each new status is also shown as a notification (Announcement), which
+// screen readers speak once whatever has the focus.
 
 #include <QLabel>
 
@@ -26,6 +27,7 @@ protected:
 private:
     void fit();
 
+    class Announcement* announcement_ = nullptr;
     QString prefix_;
     QString full_;
 };
