@@ -13,7 +13,8 @@
 #   artgen   tools/artgen: Qt SVG and npm for the icon set
 #   package  the Debian package (cpack -G DEB) and its check (lintian)
 #   ui       optional, for checking windows by hand: a window manager,
-#            screenshots and the accessibility bus with its Python bindings
+#            screenshots, key presses, the accessibility bus with its Python
+#            bindings, and Orca (tools/orca-speech.sh)
 #
 # Without arguments: build and test. Only when a package is missing does it
 # call apt (and then needs root); otherwise it changes nothing and any user
