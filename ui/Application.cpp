@@ -9,6 +9,7 @@
 
 #include "ui/skin/Fonts.h"
 #include "ui/widgets/ArtPixmap.h"
+#include "ui/widgets/TabAccessibility.h"
 #include "ui/widgets/MessageBoxes.h"
 
 namespace {
@@ -52,5 +53,6 @@ bool SetUpApplication(QApplication& app)
     InstallQtTranslation(app);
     RegisterFonts();
     QApplication::setFont(InterfaceFont(QApplication::font()));
+    InstallTabAccessibility();
     return CanShowPictures();
 }

@@ -1,6 +1,7 @@
 // The main window's building blocks on their own: the radio list, the
 // button-drawn page control, the page made when first shown and the
 // auto-sized label.
+#include <QAccessible>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -12,6 +13,7 @@
 #include "ui/widgets/ButtonTabWidget.h"
 #include "ui/widgets/LazyPage.h"
 #include "ui/widgets/RadioList.h"
+#include "ui/widgets/TabAccessibility.h"
 
 class TestWidgets : public QObject {
     Q_OBJECT
@@ -26,6 +28,7 @@ private slots:
     void lazyPageControlsTakeTheirPlaceInTheTabOrder_data();
     void lazyPageControlsTakeTheirPlaceInTheTabOrder();
     void autoSizeLabelMeasuresOnFirstShowing();
+    void onlyTheFocusedTabBarsTabIsFocused();
 };
 
 namespace {
@@ -213,3 +216,36 @@ void TestWidgets::autoSizeLabelMeasuresOnFirstShowing()
 
 QTEST_MAIN(TestWidgets)
 #include "tst_widgets.moc"
+
+void TestWidgets::onlyTheFocusedTabBarsTabIsFocused()
+{
+    InstallTabAccessibility();
+    QWidget window;
+    auto* first = new QTabBar(&window);
+    auto* second = new QTabBar(&window);
+    second->move(0, 40);
+    for (QTabBar* bar : {first, second}) {
+        bar->addTab("甲");
+        bar->addTab("乙&A");
+    }
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+    QAccessibleInterface* one = QAccessible::queryAccessibleInterface(first);
+    QAccessibleInterface* two = QAccessible::queryAccessibleInterface(second);
+    QCOMPARE(one->role(), QAccessible::PageTabList);
+    QCOMPARE(one->childCount(), 2);
+    QVERIFY(one->child(0)->state().focused);
+    QVERIFY(one->child(0)->state().selected);
+    QVERIFY(!two->child(0)->state().focused);  // current, but its bar lacks the focus
+    QVERIFY(two->child(0)->state().selected);
+    QVERIFY(!one->child(1)->state().focused);
+    QCOMPARE(one->child(1)->text(QAccessible::Name), QString("乙A"));
+    QCOMPARE(one->indexOfChild(one->child(1)), 1);
+    QCOMPARE(one->focusChild(), one->child(0));
+    one->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(first->currentIndex(), 1);
+    QCOMPARE(one->text(QAccessible::Name), QString("乙A"));
+}
