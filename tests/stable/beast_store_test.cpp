@@ -61,9 +61,14 @@ TEST_F(Store, KeepsRowsAcrossRunsWithEveryColumn)
         BeastStore store;
         ASSERT_TRUE(store.Open(Path())) << store.Problem().toStdString();
         EXPECT_EQ(store.Run(), 1);
-        const qint64 first = store.AddHistory(Row("凤凰", 4));
-        store.AddHistory(Row("蛟龙"));
-        store.UpdateHistory(first, Row("凤凰", 9));
+        // The entry changed last is the run's last beast, whenever it began.
+        const auto at = [](StoredBeast row, qint64 changed) {
+            row.changed = changed;
+            return row;
+        };
+        const qint64 first = store.AddHistory(at(Row("凤凰", 4), 1));
+        store.AddHistory(at(Row("蛟龙"), 2));
+        store.UpdateHistory(first, at(Row("凤凰", 9), 3));
         kept = store.Keep(Row("凤凰", 7));
         store.SetSetting("k", "值");
     }
@@ -79,7 +84,8 @@ TEST_F(Store, KeepsRowsAcrossRunsWithEveryColumn)
     EXPECT_EQ(history[0].run, 1);
     const auto last = store.LastOfPreviousRun();
     ASSERT_TRUE(last);
-    EXPECT_EQ(last->templateName, "蛟龙");
+    EXPECT_EQ(last->templateName, "凤凰");
+    EXPECT_EQ(last->counters.BooksUsed, 9);
     const auto found = store.Find(BeastStore::Table::Stable, kept);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->name, "凤凰 收");
