@@ -10,6 +10,11 @@
 
 int main(int argc, char* argv[])
 {
+    // Dates in Chinese wherever Qt writes them (the save dialog's file
+    // list), as the rest of the program speaks Chinese; a locale the user
+    // forced on everything (LC_ALL) stays.
+    if (qEnvironmentVariableIsEmpty("LC_ALL"))
+        qputenv("LC_TIME", "zh_CN.UTF-8");
     QApplication app(argc, argv);
     if (!SetUpApplication(app))
         return 1;

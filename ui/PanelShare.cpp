@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
@@ -58,6 +60,13 @@ QString AskForFile(QWidget* parent, const QString& suggested)
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix("png");
+        dialog.setViewMode(QFileDialog::Detail);
+        dialog.resize(760, 460);
+        // The names take the width; the other columns fit their contents.
+        if (auto* view = dialog.findChild<QTreeView*>("treeView")) {
+            view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+            view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
     }
