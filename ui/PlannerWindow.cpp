@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,9 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSpinBox>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -32,12 +29,12 @@
 #include "ui/widgets/LatestOnly.h"
 #include "ui/widgets/PlanCostChart.h"
 #include "ui/widgets/ReturnPressesButton.h"
+#include "ui/widgets/TargetLists.h"
 
 namespace {
 // Where the store keeps the planner's choices.
 const QString TargetsKey = QStringLiteral("planner/targets");
 const QString NumbersKey = QStringLiteral("planner/prices");
-const char* const ListNames[] = {"低级技能", "高级技能", "其他技能"};
 constexpr int PreferredWidth = 640;
 constexpr int PreferredHeight = 700;
 constexpr int NarrowestWidth = 600;
@@ -92,38 +89,12 @@ void PlannerWindow::PlaceBeside(QWidget* mainWindow)
 
 void PlannerWindow::createTargetLists(QLayout* column)
 {
-    Lists = new QTabWidget(this);
-    Lists->setObjectName("Lists");
-    Lists->setAccessibleName("目标技能");
-    Lists->setUsesScrollButtons(false);  // the three tabs always fit
-    for (std::size_t k = 0; k < BookLists().size(); ++k) {
-        auto* page = new QWidget;
-        auto* grid = new QGridLayout(page);
-        grid->setContentsMargins(4, 4, 4, 4);
-        grid->setVerticalSpacing(2);
-        const auto& items = BookLists()[k].Items;
-        for (std::size_t row = 0; row < items.size(); ++row) {
-            auto* box = new QCheckBox(QString::fromStdString(items[row]), page);
-            box->setObjectName(QString("Target%1_%2").arg(k + 1).arg(row));
-            box->setAccessibleName(box->text());
-            connect(box, &QCheckBox::toggled, this, [this, box](bool checked) { toggleTarget(box, checked); });
-            grid->addWidget(box, static_cast<int>(row / 2), static_cast<int>(row % 2));
-            boxes_[k].push_back(box);
-        }
-        grid->setRowStretch(grid->rowCount(), 1);
-        auto* scroll = new QScrollArea;
-        scroll->setObjectName(QString("TargetList%1").arg(k + 1));
-        scroll->setAccessibleName(QString("目标：") + ListNames[k]);
-        scroll->setWidget(page);
-        scroll->setWidgetResizable(true);
-        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        Lists->addTab(scroll, ListNames[k]);
-    }
+    Lists = new TargetLists(this);
+    connect(Lists, &TargetLists::Toggled, this, &PlannerWindow::toggleTarget);
     Chosen = new QLabel(this);
     Chosen->setObjectName("Chosen");
     Chosen->setWordWrap(true);
     Chosen->setTextFormat(Qt::PlainText);
-    Lists->setMinimumWidth(std::max(Lists->tabBar()->sizeHint().width() + 8, 230));
     column->addWidget(Lists);
     static_cast<QVBoxLayout*>(column)->setStretch(0, 1);
     column->addWidget(Chosen);
@@ -131,7 +102,7 @@ void PlannerWindow::createTargetLists(QLayout* column)
 
 QCheckBox* PlannerWindow::TargetBox(int list, int row) const
 {
-    return boxes_[static_cast<std::size_t>(list)][static_cast<std::size_t>(row)];
+    return Lists->Box(list, row);
 }
 
 QSpinBox* PlannerWindow::makeSpin(const QString& name, int low, int high, int value)
@@ -393,10 +364,9 @@ void PlannerWindow::restoreSettings()
             spins[k]->setValue(numbers[static_cast<int>(k)].toInt());
     // Ticked in the order they were chosen, which the plan text follows.
     for (const QString& target : store->Setting(TargetsKey).split(',', Qt::SkipEmptyParts))
-        for (const auto& list : boxes_)
-            for (QCheckBox* box : list)
-                if (box->text() == target)
-                    box->setChecked(true);
+        for (QCheckBox* box : Lists->Boxes())
+            if (box->text() == target)
+                box->setChecked(true);
     restoring_ = false;
     saved_ = SettingsText();
 }

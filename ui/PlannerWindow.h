@@ -34,6 +34,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
+class TargetLists;
 class PlanPlayBox;
 class PlanPlayer;
 
@@ -63,7 +64,7 @@ public:
     // Whether the figures of the newest choices are all in.
     bool FiguresReady() const { return ready_; }
 
-    QTabWidget* Lists = nullptr;
+    TargetLists* Lists = nullptr;
     QSpinBox* LowPrice = nullptr;
     QSpinBox* HighPrice = nullptr;
     QSpinBox* FillerPrice = nullptr;
@@ -102,7 +103,6 @@ private:
     QString SettingsText() const;
 
     BeastSession& session_;
-    std::array<std::vector<QCheckBox*>, 3> boxes_;
     std::vector<std::string> targets_;
     std::vector<std::string> skills_;  // the beast's, as last told
     std::string certified_;

@@ -3,12 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +27,8 @@
 #include "ui/widgets/ArtPixmap.h"
 #include "ui/widgets/ComparePane.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/NameNoteDialog.h"
+#include "ui/widgets/ReturnActivates.h"
 #include "ui/widgets/ReturnPressesButton.h"
 
 namespace {
@@ -49,29 +47,6 @@ QPixmap TemplatePicture(const QString& templateName)
     return small;
 }
 
-// Return on a row does what a double click does.
-class ReturnActivates : public QObject {
-public:
-    ReturnActivates(QTableView* view, std::function<void()> act) : QObject(view), act_(std::move(act))
-    {
-        view->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        act_();
-        return true;
-    }
-
-private:
-    std::function<void()> act_;
-};
 }  // namespace
 
 StableWindow::StableWindow(BeastSession& session, QWidget* mainWindow)
@@ -331,40 +306,11 @@ void StableWindow::applyFilter()
                                              .arg(stable_->rowCount()));
 }
 
-bool StableWindow::askName(const QString& title, QString& name, QString& note)
-{
-    QDialog dialog(this);
-    dialog.setWindowTitle(title);
-    auto* form = new QFormLayout(&dialog);
-    auto* nameEdit = new QLineEdit(name, &dialog);
-    nameEdit->setObjectName("KeepName");
-    nameEdit->setAccessibleName("名字");
-    nameEdit->setMaxLength(40);
-    nameEdit->selectAll();
-    auto* noteEdit = new QLineEdit(note, &dialog);
-    noteEdit->setObjectName("KeepNote");
-    noteEdit->setAccessibleName("备注");
-    noteEdit->setMaxLength(200);
-    form->addRow("名字(&N)：", nameEdit);
-    form->addRow("备注(&B)：", noteEdit);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText("确定");
-    buttons->button(QDialogButtonBox::Cancel)->setText("取消");
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    form->addRow(buttons);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    name = nameEdit->text().trimmed();
-    note = noteEdit->text();
-    return true;
-}
-
 void StableWindow::KeepCurrent()
 {
     QString name = session_.DefaultKeepName();
     QString note;
-    if (askName("收藏当前召唤兽", name, note))
+    if (AskNameAndNote(this, "收藏当前召唤兽", name, note))
         session_.Keep(name, note);
 }
 
@@ -426,7 +372,7 @@ void StableWindow::RenameSelected()
     const auto row = store->Find(BeastStore::Table::Stable, id);
     QString name = row ? row->name : QString();
     QString note = row ? row->note : QString();
-    if (row && askName("收藏改名", name, note))
+    if (row && AskNameAndNote(this, "收藏改名", name, note))
         session_.RenameKept(id, name, note);
 }
 

@@ -72,7 +72,6 @@ private:
     void updateButtons();
     // The selected row's table and id, or id 0.
     std::pair<int, qint64> selected() const;
-    bool askName(const QString& title, QString& name, QString& note);
 
     BeastSession& session_;
     BeastListModel* history_ = nullptr;

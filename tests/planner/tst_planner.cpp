@@ -20,6 +20,7 @@
 #include "ui/session/BeastSession.h"
 #include "ui/widgets/CostChart.h"
 #include "ui/widgets/PlanCostChart.h"
+#include "ui/widgets/TargetLists.h"
 
 namespace {
 void Check(PlannerWindow* w, int k, int row)
