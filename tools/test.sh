@@ -15,5 +15,9 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDASHU_WERROR=ON -DDASHU_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+# The leak checker of Debian 12's GCC follows the dynamic TLS of the Qt
+# plugins the tests load, and its tracer can crash on a stale entry there
+# after all tests passed; it does not follow it (intercept_tls_get_addr=0).
+# Leaks are still found everywhere else.
+ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"

@@ -93,11 +93,16 @@ TEST(StoreCrash, KilledAtRandomTheFileKeepsEveryReportedAction)
         QProcess child;
         child.start(DASHU_CRASH_CHILD, {path, QString::number(round)});
         ASSERT_TRUE(child.waitForStarted());
-        ASSERT_TRUE(child.waitForReadyRead(5000)) << "round " << round;
-        QThread::msleep(5 + random() % 60);
+        // The kill falls while the child works: after its first action,
+        // at a random moment (a slow machine only sees fewer actions).
+        QByteArray output;
+        while (!output.contains("\nH ") && !output.startsWith("E ") && child.waitForReadyRead(10000))
+            output += child.readAllStandardOutput();
+        ASSERT_TRUE(output.contains("\nH ") || output.startsWith("E ")) << "round " << round;
+        QThread::msleep(random() % 50);
         child.kill();
         child.waitForFinished();
-        const QByteArray output = WholeLines(child.readAllStandardOutput());
+        output = WholeLines(output + child.readAllStandardOutput());
         ASSERT_FALSE(output.startsWith("E ")) << output.toStdString();
         const Reported reported = Read(output);
         acknowledged += reported.books.size() + reported.kept.size() + reported.deleted.size();
@@ -106,8 +111,8 @@ TEST(StoreCrash, KilledAtRandomTheFileKeepsEveryReportedAction)
         if (HasFatalFailure())
             return;
     }
-    // The kills fell while the child was at work, not before it began.
-    EXPECT_GT(acknowledged, 1000u);
+    // Every round acknowledged at least its first action.
+    EXPECT_GE(acknowledged, 100u);
 }
 
 int main(int argc, char** argv)
