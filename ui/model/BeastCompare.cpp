@@ -82,10 +82,10 @@ std::vector<CompareRow> CompareBeasts(const TPet& pinned, const TPet& current)
             rows.push_back({"技能", skill, skill, CompareRow::Mark::Same, {}});
     for (const std::string& skill : pinned.Skills)
         if (!Has(current.Skills, skill))
-            rows.push_back({"技能", skill, {}, CompareRow::Mark::OnlyPinned, "仅钉住的有"});
+            rows.push_back({"技能", skill, {}, CompareRow::Mark::OnlyPinned, "仅钉住"});
     for (const std::string& skill : current.Skills)
         if (!Has(pinned.Skills, skill))
-            rows.push_back({"技能", {}, skill, CompareRow::Mark::OnlyCurrent, "仅当前有"});
+            rows.push_back({"技能", {}, skill, CompareRow::Mark::OnlyCurrent, "仅当前"});
     if (!pinned.CertifiedSkill.empty() || !current.CertifiedSkill.empty())
         rows.push_back(Text("认证", pinned.CertifiedSkill, current.CertifiedSkill));
     return rows;

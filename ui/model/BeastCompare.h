@@ -14,7 +14,7 @@ struct CompareRow {
     std::string pinned;   // the pinned beast's value ("" when it lacks the skill)
     std::string current;  // the current beast's
     Mark mark = Mark::Same;
-    std::string change;  // "+12", "−0.013", "仅钉住的有", "仅当前有", "" when the same
+    std::string change;  // "+12", "−0.013", "仅钉住", "仅当前", "" when the same
     // "攻击资质：钉住 1200，当前 1188，少 12" for screen readers.
     std::string Spoken() const;
 };

@@ -37,8 +37,11 @@ ComparePane::ComparePane(QWidget* parent) : QWidget(parent)
     Table->verticalHeader()->hide();
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    Table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Every value whole: the columns fit their contents, the difference
+    // takes what is left.
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->horizontalHeader()->setStretchLastSection(true);
+    setMinimumWidth(320);
     layout->addWidget(Table);
     Caption->setBuddy(Table);
 }
