@@ -39,11 +39,6 @@ constexpr int PreferredWidth = 640;
 constexpr int PreferredHeight = 700;
 constexpr int NarrowestWidth = 600;
 
-// The chart's curves reach a quarter beyond the farther 90th percentile.
-std::vector<long double> Curve(const BookPlanner& plan, PlanState from, int64_t last, const std::atomic<bool>& cancel)
-{
-    return cancel ? std::vector<long double>{} : plan.CostDistribution(from, last);
-}
 }  // namespace
 
 PlannerWindow::PlannerWindow(BeastSession& session, QWidget* mainWindow)
@@ -301,9 +296,10 @@ void PlannerWindow::startCosts()
         const PlanCosts costs = PlanText::Costs(report, cancel);
         if (cancel)
             return {};
+        // The curves reach a quarter beyond the farther 90th percentile.
         const int64_t last = std::max(costs.Plan.Percentile90, costs.Straight.Percentile90) * 5 / 4 + 1;
-        auto plan = Curve(*report.Plan, report.From, last, cancel);
-        auto straight = Curve(*report.Straight, report.From, last, cancel);
+        auto plan = report.Plan->CostDistribution(report.From, last);
+        auto straight = cancel ? std::vector<long double>{} : report.Straight->CostDistribution(report.From, last);
         return [this, costs, plan = std::move(plan), straight = std::move(straight)]() mutable {
             showReport(&costs);
             CostChart->SetCurves(std::move(plan), std::move(straight));

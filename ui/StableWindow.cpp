@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -25,6 +25,7 @@
 #include "ui/store/BeastJson.h"
 #include "ui/store/BeastListModel.h"
 #include "ui/widgets/ArtPixmap.h"
+#include "ui/widgets/BesideMain.h"
 #include "ui/widgets/ComparePane.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/NameNoteDialog.h"
@@ -56,7 +57,6 @@ StableWindow::StableWindow(BeastSession& session, QWidget* mainWindow)
     new QVBoxLayout(this);
     createLists();
     createButtons();
-    resize(900, 520);
     if (BeastStore* store = session_.Store()) {
         connect(store, &BeastStore::HistoryChanged, this, [this] { stale_ = true; });
         connect(store, &BeastStore::StableChanged, this, [this] {
@@ -129,7 +129,7 @@ QTableView* StableWindow::makeView(const QString& name, const QString& caption)
 
 void StableWindow::createFilters(QWidget* page)
 {
-    auto* row = new QHBoxLayout;
+    auto* row = new QGridLayout;  // two by two: narrow enough beside the main window
     TemplateFilter = new QComboBox(page);
     TemplateFilter->setObjectName("TemplateFilter");
     TemplateFilter->setAccessibleName("按种类筛选");
@@ -154,8 +154,9 @@ void StableWindow::createFilters(QWidget* page)
     SkillCountFilter->setAccessibleName("技能数至少");
     SkillCountFilter->setRange(0, 12);
     SkillCountFilter->setPrefix("技能数至少 ");
-    for (QWidget* control : std::initializer_list<QWidget*>{TemplateFilter, GradeFilter, SkillFilter, SkillCountFilter})
-        row->addWidget(control);
+    QWidget* const controls[] = {TemplateFilter, GradeFilter, SkillFilter, SkillCountFilter};
+    for (int k = 0; k < 4; ++k)
+        row->addWidget(controls[k], k / 2, k % 2);
     connect(TemplateFilter, &QComboBox::currentIndexChanged, this, &StableWindow::applyFilter);
     connect(GradeFilter, &QComboBox::currentIndexChanged, this, &StableWindow::applyFilter);
     connect(SkillFilter, &QLineEdit::textChanged, this, &StableWindow::applyFilter);
@@ -194,10 +195,14 @@ void StableWindow::createButtons()
         {"RenameButton", "改名…", "给选中的收藏改名字或备注", &StableWindow::RenameSelected},
         {"DeleteButton", "删除", "从仓库删除选中的收藏（可撤销）", &StableWindow::DeleteSelected},
     };
-    auto* row = new QHBoxLayout;
-    for (const Entry& entry : entries)
-        row->addWidget(makeButton(entry.name, entry.text, entry.tip, entry.slot));
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    // Two rows of four, so that the window fits beside the main window on
+    // a small screen.
+    auto* grid = new QGridLayout;
+    for (int k = 0; k < static_cast<int>(std::size(entries)); ++k) {
+        const Entry& entry = entries[k];
+        grid->addWidget(makeButton(entry.name, entry.text, entry.tip, entry.slot), k / 4, k % 4);
+    }
+    static_cast<QVBoxLayout*>(layout())->addLayout(grid);
     updateButtons();
 }
 
@@ -213,19 +218,9 @@ void StableWindow::showEvent(QShowEvent* event)
 
 void StableWindow::PlaceOnScreen()
 {
-    // Beside the main window where the screen has room, else as near it as
-    // the screen allows; never beyond the screen's edges.
-    const QWidget* main = parentWidget();
-    const QScreen* screen = main ? main->screen() : nullptr;
-    if (!screen)
-        return;
-    const QRect free = screen->availableGeometry();
-    resize(std::min(width(), free.width() - 16), std::min(height(), free.height() - 48));
-    const QRect frame = main->frameGeometry();
-    const int x = frame.right() + width() <= free.right() ? frame.right() + 1 : frame.left() + 40;
-    const int y = frame.top() + 40;
-    move(std::clamp(x, free.left(), std::max(free.left(), free.right() + 1 - width())),
-         std::clamp(y, free.top(), std::max(free.top(), free.bottom() + 1 - height() - 32)));
+    const QRect place = BesideMain(parentWidget(), {900, 520}, 600, true);
+    resize(place.size());
+    move(place.topLeft());
 }
 
 void StableWindow::Refresh()

@@ -34,8 +34,7 @@ public:
     // Reads the lists again when they changed while the window was hidden.
     void Refresh();
     void ShowChange(const BeastChange& change);
-    // Beside the main window if the screen has room, else over it, inside
-    // the screen either way.
+    // Beside the main window, never over its beast panel (BesideMain).
     void PlaceOnScreen();
 
     // The actions, also reachable from the main window.

@@ -172,6 +172,10 @@ private:
     // Notes the beast after `change` in its history entry (a new one for a
     // new beast), and sets entry_ to it.
     void Remember(const BeastChange& change);
+    // Recall of a stored row: its beast and books become the beast's, as
+    // "<action><name><whence>" ("取回 凤凰（上次及更早）"). False, with a
+    // word in the status line, when the row does not read.
+    bool BringRow(const StoredBeast& row, const std::string& action, const std::string& whence, qint64 entry);
     // Makes `beast` the beast as a Recall change with the line `line`.
     void Bring(const TPet& beast, const RollGrade::Result& grade, const BookRecord::BeastCounters& counters,
                const std::string& line, qint64 entry);

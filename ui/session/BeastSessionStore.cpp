@@ -63,6 +63,20 @@ void BeastSession::Bring(const TPet& beast, const RollGrade::Result& grade, cons
     Publish(std::move(change), written);
 }
 
+bool BeastSession::BringRow(const StoredBeast& row, const std::string& action, const std::string& whence,
+                            qint64 entry)
+{
+    const std::optional<TPet> beast = BeastJson::Read(row.beast, CurrentBeast->Catalogue);
+    if (!beast) {
+        Tell("这一条读不出来，没有取回");
+        return false;
+    }
+    // A beast that left its roll (不评级) stays ungraded.
+    const RollGrade::Result grade = row.grade == "不评级" ? RollGrade::Result{} : RollGrade::Of(*beast);
+    Bring(*beast, grade, row.counters, action + beast->Name + whence, entry);
+    return true;
+}
+
 bool BeastSession::Recall(BeastStore::Table table, qint64 id)
 {
     if (!HasBeast() || !store_)
@@ -70,20 +84,11 @@ bool BeastSession::Recall(BeastStore::Table table, qint64 id)
     const std::optional<StoredBeast> row = store_->Find(table, id);
     if (!row)
         return false;
-    const std::optional<TPet> beast = BeastJson::Read(row->beast, CurrentBeast->Catalogue);
-    if (!beast) {
-        Tell("这一条读不出来，没有取回");
-        return false;
-    }
-    const RollGrade::Result grade = row->grade == "不评级" ? RollGrade::Result{} : RollGrade::Of(*beast);
     const bool history = table == BeastStore::Table::History;
-    std::string line = "取回 " + beast->Name;
-    if (!history)
-        line += "（收藏“" + row->name.toStdString() + "”）";
-    else if (row->run < store_->Run())
-        line += "（上次及更早）";
-    Bring(*beast, grade, row->counters, line, history ? id : 0);
-    return true;
+    const std::string whence = !history ? "（收藏“" + row->name.toStdString() + "”）"
+                               : row->run < store_->Run() ? "（上次及更早）"
+                                                          : "";
+    return BringRow(*row, "取回 ", whence, history ? id : 0);
 }
 
 bool BeastSession::ContinueLast()
@@ -91,14 +96,7 @@ bool BeastSession::ContinueLast()
     if (!HasBeast() || !store_)
         return false;
     const std::optional<StoredBeast> last = store_->LastOfPreviousRun();
-    if (!last)
-        return false;
-    const std::optional<TPet> beast = BeastJson::Read(last->beast, CurrentBeast->Catalogue);
-    if (!beast)
-        return false;
-    const RollGrade::Result grade = last->grade == "不评级" ? RollGrade::Result{} : RollGrade::Of(*beast);
-    Bring(*beast, grade, last->counters, "继续上次 " + beast->Name, last->id);
-    return true;
+    return last && BringRow(*last, "继续上次 ", "", last->id);
 }
 
 std::string BeastSession::PasteCode(const std::string& code)

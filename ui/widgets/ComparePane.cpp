@@ -41,7 +41,7 @@ ComparePane::ComparePane(QWidget* parent) : QWidget(parent)
     // takes what is left.
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table->horizontalHeader()->setStretchLastSection(true);
-    setMinimumWidth(320);
+    setMinimumWidth(260);
     layout->addWidget(Table);
     Caption->setBuddy(Table);
 }

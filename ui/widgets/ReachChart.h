@@ -10,8 +10,6 @@
 
 #include "ui/model/ReachCurves.h"
 
-class QPainter;
-
 class ReachChart : public QWidget {
     Q_OBJECT
 public:
@@ -31,8 +29,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void drawAxes(QPainter& painter, const QRect& plot) const;
-    void drawCurves(QPainter& painter, const QRect& plot) const;
-
     ReachCurves curves_;
 };
